@@ -1,0 +1,20 @@
+#include <QApplication>
+
+#include "host/qt/QtHost.h"
+#include "orders/ui/Ordres.h"
+#include "roster/ui/Guide.h"
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QString::fromUtf8(rdo::kAppTitle));
+
+    rdo::QtHost host;
+    rdo::Guide guide(host);
+    host.setWindow(&guide);
+    host.setDialogRunner([&](rdo::Roster& roster, rdo::OrdersDialog& dialog) {
+        rdo::Ordres ordres(roster, dialog, host, &guide);
+        ordres.exec();
+    });
+    guide.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,49 @@
+// What the program's logic needs from the windowing system. The logic talks to
+// the user and to files only through this interface.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace rdo {
+
+struct Roster;
+struct OrdersDialog;
+
+enum class ChooserPurpose { Open, Save };
+
+struct FileRead {
+    std::string bytes;
+    /// Empty when the read succeeded; otherwise the system's reason, in French.
+    std::string error;
+    /// The file is larger than the limit asked for; `bytes` is then empty.
+    bool tooLarge = false;
+};
+
+class Host {
+public:
+    virtual ~Host() = default;
+
+    /// A modal message box with one OK button and the application's title.
+    virtual void showMessage(const std::string& text) = 0;
+
+    /// Asks for a file; returns its path, or an empty text when cancelled.
+    /// `filter` alternates description and pattern, separated by "|".
+    virtual std::string chooseFile(const std::string& filter, ChooserPurpose purpose) = 0;
+
+    /// Reads a whole file of at most `maxBytes` bytes.
+    virtual FileRead readFile(const std::string& path, std::size_t maxBytes) = 0;
+
+    /// Replaces the file at `path` with `bytes` as a whole, or leaves it
+    /// untouched: returns the system's reason when the write failed.
+    virtual std::optional<std::string> writeFile(const std::string& path,
+                                                 std::string_view bytes) = 0;
+
+    /// Shows the orders dialog modally over the main window; returns once it
+    /// has been closed, by one of its buttons or otherwise.
+    virtual void showOrdersDialog(Roster& roster, OrdersDialog& dialog) = 0;
+};
+
+}  // namespace rdo

@@ -1,0 +1,118 @@
+#include "host/qt/QtHost.h"
+
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QSaveFile>
+#include <QStringList>
+
+namespace rdo {
+namespace {
+
+QString fromUtf8(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+// The system's reason for a failed file operation, in the user's language.
+std::string reasonOf(const QFileDevice& file) {
+    return file.errorString().toStdString();
+}
+
+}  // namespace
+
+QString qtFileFilter(const std::string& filter) {
+    const QStringList parts = fromUtf8(filter).split(QLatin1Char('|'));
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        // "*.*" means every file to the game's players, also those without a dot.
+        const QString pattern = parts[i + 1] == QLatin1String("*.*") ? QStringLiteral("*")
+                                                                     : parts[i + 1];
+        QString description = parts[i];
+        description.truncate(description.indexOf(QLatin1Char('(')));
+        filters << description.trimmed() + QStringLiteral(" (") + pattern + QLatin1Char(')');
+    }
+    return filters.join(QStringLiteral(";;"));
+}
+
+void QtHost::showMessage(const std::string& text) {
+    QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(kAppTitle), fromUtf8(text),
+                    QMessageBox::Ok, window_);
+    box.setObjectName(QStringLiteral("message"));
+    box.exec();
+}
+
+std::string QtHost::chooseFile(const std::string& filter, ChooserPurpose purpose) {
+    const QString qtFilter = qtFileFilter(filter);
+    const QString path = purpose == ChooserPurpose::Open
+                             ? QFileDialog::getOpenFileName(window_, QString(), QString(), qtFilter)
+                             : QFileDialog::getSaveFileName(window_, QString(), QString(), qtFilter);
+    return path.toStdString();
+}
+
+FileRead QtHost::readFile(const std::string& path, std::size_t maxBytes) {
+    FileRead result;
+    const QString name = fromUtf8(path);
+    if (QFileInfo(name).isDir()) {
+        result.error = "c'est un dossier, pas un fichier";
+        return result;
+    }
+    QFile file(name);
+    if (!file.open(QIODevice::ReadOnly)) {
+        result.error = reasonOf(file);
+        return result;
+    }
+    // Reads one byte past the limit, so a huge file costs no more than that.
+    const QByteArray bytes = file.read(static_cast<qint64>(maxBytes) + 1);
+    if (file.error() != QFileDevice::NoError) {
+        result.error = reasonOf(file);
+        return result;
+    }
+    if (static_cast<std::size_t>(bytes.size()) > maxBytes) {
+        result.tooLarge = true;
+        return result;
+    }
+    result.bytes = bytes.toStdString();
+    return result;
+}
+
+std::optional<std::string> QtHost::writeFile(const std::string& path, std::string_view bytes) {
+    const QString name = fromUtf8(path);
+    const QFileInfo info(name);
+    if (info.isDir()) {
+        return "c'est un dossier, pas un fichier";
+    }
+    // A device or pipe cannot be replaced by renaming a temporary file over it.
+    if (info.exists() && !info.isFile()) {
+        QFile device(name);
+        if (!device.open(QIODevice::WriteOnly) ||
+            device.write(bytes.data(), static_cast<qint64>(bytes.size())) !=
+                static_cast<qint64>(bytes.size()) ||
+            !device.flush()) {
+            return reasonOf(device);
+        }
+        return std::nullopt;
+    }
+    QSaveFile file(name);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return reasonOf(file);
+    }
+    const auto size = static_cast<qint64>(bytes.size());
+    if (file.write(bytes.data(), size) != size) {
+        const std::string reason = reasonOf(file);
+        file.cancelWriting();
+        return reason;
+    }
+    if (!file.commit()) {
+        return reasonOf(file);
+    }
+    return std::nullopt;
+}
+
+void QtHost::showOrdersDialog(Roster& roster, OrdersDialog& dialog) {
+    if (runDialog_) {
+        runDialog_(roster, dialog);
+    }
+}
+
+}  // namespace rdo

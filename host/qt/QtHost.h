@@ -1,0 +1,40 @@
+// The host services on Qt: message box, file chooser, files, modal dialog.
+#pragma once
+
+#include <QString>
+#include <functional>
+
+#include "host/Host.h"
+
+class QWidget;
+
+namespace rdo {
+
+/// The application's name: the title of every message box.
+inline constexpr const char* kAppTitle = "Rédaction des Ordres";
+
+/// A filter "desc|pattern|desc|pattern" as Qt's "desc (pattern);;..." text.
+QString qtFileFilter(const std::string& filter);
+
+class QtHost : public Host {
+public:
+    using DialogRunner = std::function<void(Roster&, OrdersDialog&)>;
+
+    /// `window` parents the message boxes and choosers; `runDialog` shows the
+    /// orders dialog modally.
+    void setWindow(QWidget* window) { window_ = window; }
+    void setDialogRunner(DialogRunner runDialog) { runDialog_ = std::move(runDialog); }
+
+    void showMessage(const std::string& text) override;
+    std::string chooseFile(const std::string& filter, ChooserPurpose purpose) override;
+    FileRead readFile(const std::string& path, std::size_t maxBytes) override;
+    std::optional<std::string> writeFile(const std::string& path,
+                                         std::string_view bytes) override;
+    void showOrdersDialog(Roster& roster, OrdersDialog& dialog) override;
+
+private:
+    QWidget* window_ = nullptr;
+    DialogRunner runDialog_;
+};
+
+}  // namespace rdo

@@ -1,0 +1,22 @@
+// Writing the orders file (.ord) the game reads back.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "roster/Roster.h"
+
+namespace rdo {
+
+/// The doping code the game reads: from the first two characters of `Dope1`.
+char dopingCode(std::string_view dope1);
+
+/// One row's orders line, without its line end: key, name, selected, PM, PT,
+/// PL, PA, the work list, the PE list and the doping code, joined by commas.
+std::string ordersLine(const RosterRow& row);
+
+/// The whole file, in the team file's encoding: the team line, then one line
+/// per row in use, every line ended by CR LF.
+std::string ordersFileBytes(const Roster& roster);
+
+}  // namespace rdo

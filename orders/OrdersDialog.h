@@ -1,0 +1,80 @@
+// The orders dialog of one rider: its values while it is open, and every
+// action the user can take in it.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "roster/Roster.h"
+
+namespace rdo {
+
+class Host;
+
+/// The dialog's values. It is created for each opening and discarded at each
+/// closing; nothing survives between openings.
+struct OrdersDialog {
+    std::string nomcour = "Text1";
+    std::string SP = "Text1", RO = "Text1", GR = "Text1", PM = "Text1";
+
+    std::string cbPM = "0", cbPA = "0", cbPT = "0", cbPL = "0";
+    std::array<std::string, kSectors> cbPE{};
+    std::array<int, kSectors> Check1{};
+    /// Sector columns shown: the first `sectorCount` of the ten.
+    int sectorCount = 0;
+
+    std::string cbdope = "Clean";
+    bool cbdopeVisible = false;
+    bool btconfirmeVisible = false;
+    bool dopeconfirme = false;
+
+    /// Set by "Sélectionner" and "Au repos": the dialog is to close.
+    bool closed = false;
+
+    friend bool operator==(const OrdersDialog&, const OrdersDialog&) = default;
+};
+
+/// Sector columns for a `sectors` text: its whole part, from 0 to 10; nothing
+/// when the text is not a number.
+std::optional<int> sectorColumns(std::string_view sectorsText);
+
+/// The four race allocations: one combo of the dialog, one field of the row.
+enum class Allocation { PM, PA, PT, PL };
+
+/// The combo text of an allocation, for reading and typing.
+std::string& allocationText(OrdersDialog& dialog, Allocation kind);
+
+/// The dialog's opening, filled from the current row of `roster`. Restoring
+/// the stored work ticks counts as clicks, so a sixth tick is refused with
+/// the usual message.
+OrdersDialog openOrdersDialog(const Roster& roster, Host& host);
+
+/// A pick of `item` from the list of sector k's PE combo.
+void pickSectorPE(OrdersDialog& dialog, const Roster& roster, Host& host, int k,
+                  const std::string& item);
+
+/// A pick of `item` from the list of one of the four race allocation combos.
+void pickAllocation(OrdersDialog& dialog, const Roster& roster, Host& host, Allocation kind,
+                    const std::string& item);
+
+/// Sets sector k's work box; a change of value runs the box's click check.
+void setSectorWork(OrdersDialog& dialog, Host& host, int k, int value);
+
+/// A pick of `item` from the doping list: shows the confirm button.
+void pickDoping(OrdersDialog& dialog, const std::string& item);
+
+/// "Confirme le dopage".
+void confirmDoping(OrdersDialog& dialog);
+
+/// "Sélectionner": stores the dialog's orders in the current row and rebuilds
+/// the counter and the totals. A point text that is not a whole number is
+/// refused with a message and nothing changes; returns whether it committed.
+bool commitOrders(OrdersDialog& dialog, Roster& roster, Host& host);
+
+/// "Au repos": clears the current row's orders and selection, rebuilds the
+/// counter and the totals and applies a confirmed doping. Always succeeds.
+void restRider(OrdersDialog& dialog, Roster& roster);
+
+}  // namespace rdo

@@ -1,0 +1,15 @@
+// What leaving the orders dialog does to the roster, either way it is left.
+#pragma once
+
+#include "orders/OrdersDialog.h"
+#include "roster/Roster.h"
+
+namespace rdo {
+
+/// Rebuilds `cptsel` and the five totals from all 15 rows.
+void recomputeTotals(Roster& roster);
+
+/// Writes the doping shown in the dialog into the row, when it was confirmed.
+void applyDoping(const OrdersDialog& dialog, RosterRow& row);
+
+}  // namespace rdo

@@ -1,0 +1,69 @@
+// A host for tests: records the messages, answers the file chooser from a
+// queue, keeps files in memory and runs the orders dialog through a script.
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "host/Host.h"
+#include "orders/OrdersDialog.h"
+#include "roster/Roster.h"
+
+namespace rdo::test {
+
+class FakeHost : public Host {
+public:
+    std::vector<std::string> messages;
+    std::deque<std::string> chooserAnswers;  // an empty answer is a cancel
+    std::vector<std::string> filtersAsked;
+    std::map<std::string, std::string> files;
+    std::optional<std::string> writeError;  // every write fails with it when set
+    int dialogsShown = 0;
+    /// Runs while the dialog is shown; the default closes it from its title bar.
+    std::function<void(Roster&, OrdersDialog&)> onDialog;
+
+    void showMessage(const std::string& text) override { messages.push_back(text); }
+
+    std::string chooseFile(const std::string& filter, ChooserPurpose) override {
+        filtersAsked.push_back(filter);
+        if (chooserAnswers.empty()) {
+            return {};
+        }
+        std::string answer = chooserAnswers.front();
+        chooserAnswers.pop_front();
+        return answer;
+    }
+
+    FileRead readFile(const std::string& path, std::size_t maxBytes) override;
+
+    std::optional<std::string> writeFile(const std::string& path,
+                                         std::string_view bytes) override {
+        if (writeError) {
+            return writeError;
+        }
+        files[path] = std::string(bytes);
+        return std::nullopt;
+    }
+
+    void showOrdersDialog(Roster& roster, OrdersDialog& dialog) override {
+        ++dialogsShown;
+        if (onDialog) {
+            onDialog(roster, dialog);
+        }
+    }
+};
+
+/// The bytes of a file of the source tree, e.g. "examples/equipe.cyc".
+std::string sourceFile(const std::string& relativePath);
+
+/// A roster loaded from `bytes` (which must be a valid team file).
+Roster loadedRoster(const std::string& bytes);
+
+/// A team file of riders "key,FRA,61,55,70,3,84,weeks,code,detail,5,name",
+/// one per entry of `riders`, each given as "key|weeks|code|detail|name".
+std::string teamFile(const std::vector<std::string>& riders, const std::string& team = "Team");
+
+}  // namespace rdo::test
