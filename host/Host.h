@@ -23,7 +23,7 @@ struct FileRead {
 };
 
 class Host {
-public:
+  public:
     virtual ~Host() = default;
 
     /// A modal message box with one OK button and the application's title.

@@ -23,8 +23,8 @@ std::string ordersLine(const RosterRow& row) {
         line += ',';
     }
     line += row.Check1 == 1 ? '1' : '0';
-    for (const std::string* item : {&row.PM2, &row.PT2, &row.PL2, &row.PA2, &row.PTplus,
-                                    &row.PEplus}) {
+    for (const std::string* item :
+         {&row.PM2, &row.PT2, &row.PL2, &row.PA2, &row.PTplus, &row.PEplus}) {
         line += ',';
         line += *item;
     }

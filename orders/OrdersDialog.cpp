@@ -80,7 +80,8 @@ std::array<std::string, kSectors> splitList(std::string_view list) {
 }
 
 std::string dopingShown(std::string_view dope1) {
-    const std::string_view tail = dope1.substr(dope1.size() - std::min<std::size_t>(3, dope1.size()));
+    const std::string_view tail =
+        dope1.substr(dope1.size() - std::min<std::size_t>(3, dope1.size()));
     if (tail == "EPO" || tail == "PFC") {
         return std::string(tail);
     }

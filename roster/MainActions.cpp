@@ -83,8 +83,8 @@ bool saveOrders(const Roster& roster, Host& host) {
         return false;
     }
     if (const auto error = host.writeFile(path, ordersFileBytes(roster))) {
-        host.showMessage("Les ordres n'ont pas pu être enregistrés dans « " + path + " » : " +
-                         *error +
+        host.showMessage("Les ordres n'ont pas pu être enregistrés dans « " + path +
+                         " » : " + *error +
                          ".\n\nVos ordres sont conservés : choisissez un autre emplacement.");
         return false;
     }

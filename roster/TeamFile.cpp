@@ -96,8 +96,8 @@ std::variant<Roster, TeamFileError> readTeamFile(std::string_view bytes) {
     }
     const std::size_t riders = lines.size() - kHeaderLines;
     if (riders > static_cast<std::size_t>(kRows)) {
-        return TeamFileError{"il décrit " + std::to_string(riders) +
-                             " coureurs (lignes 5 à " + std::to_string(lines.size()) +
+        return TeamFileError{"il décrit " + std::to_string(riders) + " coureurs (lignes 5 à " +
+                             std::to_string(lines.size()) +
                              "), alors qu'une équipe en compte au plus 15."};
     }
     for (std::size_t i = 0; i < riders; ++i) {

@@ -26,8 +26,8 @@ QString qtFileFilter(const std::string& filter) {
     QStringList filters;
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
         // "*.*" means every file to the game's players, also those without a dot.
-        const QString pattern = parts[i + 1] == QLatin1String("*.*") ? QStringLiteral("*")
-                                                                     : parts[i + 1];
+        const QString pattern =
+            parts[i + 1] == QLatin1String("*.*") ? QStringLiteral("*") : parts[i + 1];
         QString description = parts[i];
         description.truncate(description.indexOf(QLatin1Char('(')));
         filters << description.trimmed() + QStringLiteral(" (") + pattern + QLatin1Char(')');
@@ -44,9 +44,10 @@ void QtHost::showMessage(const std::string& text) {
 
 std::string QtHost::chooseFile(const std::string& filter, ChooserPurpose purpose) {
     const QString qtFilter = qtFileFilter(filter);
-    const QString path = purpose == ChooserPurpose::Open
-                             ? QFileDialog::getOpenFileName(window_, QString(), QString(), qtFilter)
-                             : QFileDialog::getSaveFileName(window_, QString(), QString(), qtFilter);
+    const QString path =
+        purpose == ChooserPurpose::Open
+            ? QFileDialog::getOpenFileName(window_, QString(), QString(), qtFilter)
+            : QFileDialog::getSaveFileName(window_, QString(), QString(), qtFilter);
     return path.toStdString();
 }
 

@@ -17,7 +17,7 @@ inline constexpr const char* kAppTitle = "Rédaction des Ordres";
 QString qtFileFilter(const std::string& filter);
 
 class QtHost : public Host {
-public:
+  public:
     using DialogRunner = std::function<void(Roster&, OrdersDialog&)>;
 
     /// `window` parents the message boxes and choosers; `runDialog` shows the
@@ -28,11 +28,10 @@ public:
     void showMessage(const std::string& text) override;
     std::string chooseFile(const std::string& filter, ChooserPurpose purpose) override;
     FileRead readFile(const std::string& path, std::size_t maxBytes) override;
-    std::optional<std::string> writeFile(const std::string& path,
-                                         std::string_view bytes) override;
+    std::optional<std::string> writeFile(const std::string& path, std::string_view bytes) override;
     void showOrdersDialog(Roster& roster, OrdersDialog& dialog) override;
 
-private:
+  private:
     QWidget* window_ = nullptr;
     DialogRunner runDialog_;
 };

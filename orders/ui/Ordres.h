@@ -11,10 +11,10 @@ struct OrdersDialog;
 
 class Ordres : public QDialog {
     Q_OBJECT
-public:
+  public:
     Ordres(Roster& roster, OrdersDialog& dialog, Host& host, QWidget* parent = nullptr);
 
-private:
+  private:
     Roster& roster_;
     OrdersDialog& dialog_;
     Host& host_;

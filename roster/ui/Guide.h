@@ -13,7 +13,7 @@ class Host;
 
 class Guide : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit Guide(Host& host, QWidget* parent = nullptr);
 
     const Roster& roster() const { return roster_; }
@@ -21,7 +21,7 @@ public:
     /// Shows what the roster holds.
     void refresh();
 
-private:
+  private:
     void openTeamClicked();
     void saveClicked();
 

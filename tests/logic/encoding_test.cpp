@@ -33,7 +33,10 @@ TEST(Utf8, RejectsMalformedSequences) {
 
 TEST(DecodeFile, TellsUtf8FromWindows1252AndDropsTheMark) {
     Encoding encoding = Encoding::Windows1252;
-    EXPECT_EQ(decodeFile("\xEF\xBB\xBF" "Crêtes", encoding), "Crêtes");
+    EXPECT_EQ(decodeFile("\xEF\xBB\xBF"
+                         "Crêtes",
+                         encoding),
+              "Crêtes");
     EXPECT_EQ(encoding, Encoding::Utf8);
     EXPECT_EQ(decodeFile("Cr\xEAtes", encoding), "Crêtes");
     EXPECT_EQ(encoding, Encoding::Windows1252);

@@ -53,8 +53,7 @@ TEST(OrdersFile, OneLinePerRiderAndCrLfAfterEveryLine) {
     const std::string file = ordersFileBytes(loadedRoster(teamFile(riders, "Vélo, Club")));
     std::string expected = "Vélo, Club\r\n";
     for (int i = 0; i < 12; ++i) {
-        expected += std::to_string(i) + ",R" + std::to_string(i) +
-                    kUnselected + "\r\n";
+        expected += std::to_string(i) + ",R" + std::to_string(i) + kUnselected + "\r\n";
     }
     EXPECT_EQ(file, expected);
     EXPECT_EQ(ordersFileBytes(loadedRoster("Seule\n1\n2\n3\n")), "Seule\r\n");
@@ -76,13 +75,11 @@ TEST(OrdersFile, KeysNamesAndTeamGoBackByteForByte) {
         for (int comma = 0; comma < 11; ++comma) {
             name.remove_prefix(name.find(',') + 1);
         }
-        EXPECT_EQ(out[i], std::string(key) + "," + std::string(name) +
-                              kUnselected);
+        EXPECT_EQ(out[i], std::string(key) + "," + std::string(name) + kUnselected);
     }
 
     const std::string utf8Team = "Vélo\n1\n2\n3\n9,FRA,1,2,3,4,5,0,0,0,6,Cœur\n";
-    EXPECT_EQ(ordersFileBytes(loadedRoster(utf8Team)),
-              "Vélo\r\n9,Cœur" + kUnselected + "\r\n");
+    EXPECT_EQ(ordersFileBytes(loadedRoster(utf8Team)), "Vélo\r\n9,Cœur" + kUnselected + "\r\n");
 }
 
 }  // namespace

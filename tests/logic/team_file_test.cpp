@@ -18,9 +18,9 @@ std::string refusal(const std::string& bytes) {
 }
 
 TEST(TeamFile, ReadsHeaderAndRiderFieldsVerbatim) {
-    const Roster roster =
-        loadedRoster("Les Rouleurs, Équipe 1\r\n 12\r\n30\r\n150\r\n"
-                     "12,FRA,61,55,70,3,84,0,2,4,5,Abc Def\r\n");
+    const Roster roster = loadedRoster(
+        "Les Rouleurs, Équipe 1\r\n 12\r\n30\r\n150\r\n"
+        "12,FRA,61,55,70,3,84,0,2,4,5,Abc Def\r\n");
     EXPECT_TRUE(roster.loaded);
     EXPECT_EQ(roster.cEquipe, "Les Rouleurs, Équipe 1");
     EXPECT_EQ(roster.PE, " 12");
@@ -51,10 +51,14 @@ TEST(TeamFile, ReadsHeaderAndRiderFieldsVerbatim) {
 }
 
 TEST(TeamFile, InjuryWeeksCompareAsTextAgainstZero) {
-    const std::vector<std::pair<std::string, std::string>> cases = {
-        {"", "dispo"},           {"0", "dispo"},          {" 2", "dispo"},
-        {"-1", "dispo"},         {"00", "bléssé 00 sem."}, {"3", "bléssé 3 sem."},
-        {"10", "bléssé 10 sem."}, {"a", "bléssé a sem."}};
+    const std::vector<std::pair<std::string, std::string>> cases = {{"", "dispo"},
+                                                                    {"0", "dispo"},
+                                                                    {" 2", "dispo"},
+                                                                    {"-1", "dispo"},
+                                                                    {"00", "bléssé 00 sem."},
+                                                                    {"3", "bléssé 3 sem."},
+                                                                    {"10", "bléssé 10 sem."},
+                                                                    {"a", "bléssé a sem."}};
     for (const auto& [weeks, shown] : cases) {
         const Roster roster = loadedRoster(teamFile({"1|" + weeks + "|0|0|X"}));
         EXPECT_EQ(roster.rows[0].bless1, shown) << "weeks '" << weeks << "'";
@@ -64,9 +68,9 @@ TEST(TeamFile, InjuryWeeksCompareAsTextAgainstZero) {
 
 TEST(TeamFile, DopingCodeAndDetailMakeTheDopingText) {
     const std::vector<std::pair<std::string, std::string>> cases = {
-        {"|9", "Propre"},      {"0|9", "Propre"},     {"-1|9", "Propre"},
-        {"1|2", "Amphé (2)"},  {"2|4", "EPO (4)"},    {"3|1", "PFC (1)"},
-        {"4|x", "4x)"},        {"1 |2", "1 2)"},      {"01|7", "017)"}};
+        {"|9", "Propre"},     {"0|9", "Propre"},  {"-1|9", "Propre"},
+        {"1|2", "Amphé (2)"}, {"2|4", "EPO (4)"}, {"3|1", "PFC (1)"},
+        {"4|x", "4x)"},       {"1 |2", "1 2)"},   {"01|7", "017)"}};
     for (const auto& [codeAndDetail, shown] : cases) {
         const Roster roster = loadedRoster(teamFile({"1|0|" + codeAndDetail + "|X"}));
         EXPECT_EQ(roster.rows[0].Dope1, shown) << codeAndDetail;
@@ -117,15 +121,17 @@ TEST(TeamFile, RefusesWhatIsNotATeamFile) {
     EXPECT_EQ(refusal("T\n1\n2\n3\n1,FRA,1,2,3,4,5,0,0,0,6,A\n1,2,3\n"),
               "la ligne 6 (coureur 2) n'a que 2 virgules, alors qu'une ligne de coureur a au "
               "moins 11 virgules (12 champs).");
-    EXPECT_NE(refusal("T\n1\n2\n3\n\n1,FRA,1,2,3,4,5,0,0,0,6,A\n").find("la ligne 5 (coureur 1) "
-                                                                        "est vide"),
+    EXPECT_NE(refusal("T\n1\n2\n3\n\n1,FRA,1,2,3,4,5,0,0,0,6,A\n")
+                  .find("la ligne 5 (coureur 1) "
+                        "est vide"),
               std::string::npos);
     EXPECT_EQ(refusal(std::string(kMaxTeamFileBytes + 1, 'x')), kTooLargeReason);
 }
 
 TEST(TeamFile, RemembersTheEncodingItCameIn) {
     EXPECT_EQ(loadedRoster(teamFile({"1|0|0|0|Noël"})).encoding, Encoding::Utf8);
-    const Roster cp1252 = loadedRoster("V\xE9lo\r\n1\r\n2\r\n3\r\n1,FRA,1,2,3,4,5,0,0,0,6,No\xEBl\r\n");
+    const Roster cp1252 =
+        loadedRoster("V\xE9lo\r\n1\r\n2\r\n3\r\n1,FRA,1,2,3,4,5,0,0,0,6,No\xEBl\r\n");
     EXPECT_EQ(cp1252.encoding, Encoding::Windows1252);
     EXPECT_EQ(cp1252.cEquipe, "Vélo");
     EXPECT_EQ(cp1252.rows[0].nom1, "Noël 1");

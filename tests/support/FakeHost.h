@@ -15,7 +15,7 @@
 namespace rdo::test {
 
 class FakeHost : public Host {
-public:
+  public:
     std::vector<std::string> messages;
     std::deque<std::string> chooserAnswers;  // an empty answer is a cancel
     std::vector<std::string> filtersAsked;
@@ -39,8 +39,7 @@ public:
 
     FileRead readFile(const std::string& path, std::size_t maxBytes) override;
 
-    std::optional<std::string> writeFile(const std::string& path,
-                                         std::string_view bytes) override {
+    std::optional<std::string> writeFile(const std::string& path, std::string_view bytes) override {
         if (writeError) {
             return writeError;
         }
