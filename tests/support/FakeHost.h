@@ -25,7 +25,15 @@ class FakeHost : public Host {
     /// Runs while the dialog is shown; the default closes it from its title bar.
     std::function<void(Roster&, OrdersDialog&)> onDialog;
 
-    void showMessage(const std::string& text) override { messages.push_back(text); }
+    /// Runs while a message box is shown, before it is dismissed.
+    std::function<void(const std::string&)> onMessage;
+
+    void showMessage(const std::string& text) override {
+        messages.push_back(text);
+        if (onMessage) {
+            onMessage(text);
+        }
+    }
 
     std::string chooseFile(const std::string& filter, ChooserPurpose) override {
         filtersAsked.push_back(filter);
