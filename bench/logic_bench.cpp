@@ -1,0 +1,72 @@
+// The logic alone: what a player's session costs without any widget.
+#include <benchmark/benchmark.h>
+
+#include <variant>
+
+#include "orderfile/OrdersFile.h"
+#include "orders/OrdersDialog.h"
+#include "roster/MainActions.h"
+#include "roster/TeamFile.h"
+#include "tests/support/FakeHost.h"
+
+namespace rdo {
+namespace {
+
+const std::string& exampleTeam() {
+    static const std::string bytes = test::sourceFile("examples/equipe-exemple.cyc");
+    return bytes;
+}
+
+void readExampleTeam(benchmark::State& state) {
+    for (auto _ : state) {
+        auto roster = readTeamFile(exampleTeam());
+        benchmark::DoNotOptimize(roster);
+    }
+}
+BENCHMARK(readExampleTeam);
+
+// Orders for every rider of the team, each pick checked against its limits, as
+// a player gives them: sectors, PE, work, the four allocations, doping.
+void commitWholeTeam(benchmark::State& state) {
+    const Roster loaded = test::loadedRoster(exampleTeam());
+    test::FakeHost host;
+    host.onDialog = [&host](Roster& roster, OrdersDialog& dialog) {
+        pickSectorPE(dialog, roster, host, 0, "1");
+        pickSectorPE(dialog, roster, host, 1, "1");
+        setSectorWork(dialog, host, 0, 1);
+        setSectorWork(dialog, host, 2, 1);
+        pickAllocation(dialog, roster, host, Allocation::PM, "1");
+        pickAllocation(dialog, roster, host, Allocation::PA, "1");
+        pickAllocation(dialog, roster, host, Allocation::PT, "1");
+        pickAllocation(dialog, roster, host, Allocation::PL, "0");
+        pickDoping(dialog, "Clean");
+        confirmDoping(dialog);
+        commitOrders(dialog, roster, host);
+    };
+    for (auto _ : state) {
+        Roster roster = loaded;
+        pickSectors(roster, "5");
+        for (int row = 0; row < kRows; ++row) {
+            doubleClickRider(roster, host, row);
+        }
+        benchmark::DoNotOptimize(roster);
+    }
+    if (!host.messages.empty()) {
+        state.SkipWithError("a pick was refused: the session is not the one intended");
+    }
+}
+BENCHMARK(commitWholeTeam)->Unit(benchmark::kMicrosecond);
+
+void writeOrdersFile(benchmark::State& state) {
+    const Roster roster = test::loadedRoster(exampleTeam());
+    for (auto _ : state) {
+        std::string bytes = ordersFileBytes(roster);
+        benchmark::DoNotOptimize(bytes);
+    }
+}
+BENCHMARK(writeOrdersFile);
+
+}  // namespace
+}  // namespace rdo
+
+BENCHMARK_MAIN();
