@@ -1,5 +1,6 @@
 #include <QApplication>
 
+#include "host/qt/French.h"
 #include "host/qt/QtHost.h"
 #include "orders/ui/Ordres.h"
 #include "roster/ui/Guide.h"
@@ -7,6 +8,7 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromUtf8(rdo::kAppTitle));
+    rdo::installFrench(app);
 
     rdo::QtHost host;
     rdo::Guide guide(host);

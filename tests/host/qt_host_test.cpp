@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "host/qt/French.h"
 #include "host/qt/QtHost.h"
 
 namespace rdo {
@@ -52,6 +54,12 @@ TEST(QtHostFiles, ReadsWholeFilesAndRefusesLargeOnesUnread) {
 TEST(QtHostChooser, FilterBecomesQtsFormWithEveryFileForTous) {
     EXPECT_EQ(qtFileFilter("Fichiers d'équipe (*.cyc)|*.cyc|Tous (*.*)|*.*"),
               QStringLiteral("Fichiers d'équipe (*.cyc);;Tous (*)"));
+}
+
+TEST(QtHostLanguage, QtsOwnButtonsSpeakFrench) {
+    ASSERT_TRUE(installFrench(*QCoreApplication::instance()));
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Annuler"));
+    EXPECT_EQ(QCoreApplication::translate("QFileDialog", "&Open"), QStringLiteral("&Ouvrir"));
 }
 
 }  // namespace
