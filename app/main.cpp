@@ -14,6 +14,7 @@ int main(int argc, char* argv[]) {
     rdo::Guide guide(host);
     host.setWindow(&guide);
     host.setDialogRunner([&](rdo::Roster& roster, rdo::OrdersDialog& dialog) {
+        guide.refresh();  // the row is ticked and shows its orders behind the dialog
         rdo::Ordres ordres(roster, dialog, host, &guide);
         ordres.exec();
     });

@@ -2,14 +2,21 @@
 #pragma once
 
 #include <QWidget>
+#include <array>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "roster/Roster.h"
 
+class QCheckBox;
+class QLineEdit;
 class QPushButton;
 
 namespace rdo {
 
 class Host;
+class SectorsCombo;
 
 class Guide : public QWidget {
     Q_OBJECT
@@ -18,15 +25,39 @@ class Guide : public QWidget {
 
     const Roster& roster() const { return roster_; }
 
-    /// Shows what the roster holds.
+    /// Shows what the roster holds; only the properties that differ change.
     void refresh();
 
+    static constexpr std::size_t kRiderColumnCount = 9;  // nom1 ... PM1
+    static constexpr std::size_t kOrderColumnCount = 5;  // PM2 ... PT2
+
   private:
+    struct RowControls {
+        QCheckBox* Check1 = nullptr;
+        std::array<QLineEdit*, kRiderColumnCount> rider{};
+        std::array<QLineEdit*, kOrderColumnCount> orders{};
+    };
+
+    void buildHeaderBand();
+    void buildTotals();
+    void buildGrid();
+    void buildRow(int row, QWidget* ordersFrame);
+    void buildButtons();
+
     void openTeamClicked();
     void saveClicked();
+    void riderDoubleClicked(int row);
+    void sectorsPicked(const QString& item);
 
     Host& host_;
     Roster roster_;
+
+    /// Everything shown once a team is loaded, besides the rows and buttons.
+    std::vector<QWidget*> teamControls_;
+    /// The header values and the totals, with the roster text each shows.
+    std::vector<std::pair<QLineEdit*, std::string Roster::*>> fields_;
+    std::array<RowControls, kRows> rows_{};
+    SectorsCombo* sectors_ = nullptr;
     QPushButton* btOpen_ = nullptr;
     QPushButton* btSave_ = nullptr;
 };

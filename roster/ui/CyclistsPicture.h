@@ -1,0 +1,15 @@
+// The picture of the open button: a bunch of racing cyclists.
+#pragma once
+
+#include <QIcon>
+#include <QSize>
+
+namespace rdo {
+
+/// The picture's size on a screen at 96 dpi.
+inline constexpr QSize kCyclistsPictureSize{135, 169};
+
+/// The picture, drawn sharp at every size and screen scale.
+QIcon cyclistsPicture();
+
+}  // namespace rdo

@@ -1,0 +1,37 @@
+// The main window's fonts and colours. The fonts are the game's own, MS Sans
+// Serif; where it is missing, Liberation Sans (Arial's widths) stands in.
+#pragma once
+
+#include <QColor>
+#include <QFont>
+
+#include "roster/Roster.h"
+
+class QWidget;
+
+namespace rdo {
+
+/// How a control of the main window shows its text.
+enum class TextStyle {
+    Plain,          // 8.25 points
+    Centred,        // the ratings
+    Heading,        // the captions of the header band: bold 11.25 points
+    Title,          // the team name: bold 24 points, red, centred
+    Counter,        // the header values: bold 14.25 points, blue, centred
+    ColumnCaption,  // the grid and orders captions: bold 9.75 points, centred
+    Total,          // the points spent: bold 9.75 points, blue
+    Order,          // the orders columns: dark red, centred
+};
+
+QColor qColor(Rgb rgb);
+
+/// The main window's font family at `points`.
+QFont guideFont(qreal points, bool bold = false);
+
+/// Gives a label, text field or frame the font, colour and alignment of `style`.
+void applyTextStyle(QWidget* control, TextStyle style);
+
+/// Gives `control` the background `rgb` (the base of a text field).
+void setBackground(QWidget* control, Rgb rgb);
+
+}  // namespace rdo
