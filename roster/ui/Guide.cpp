@@ -272,7 +272,7 @@ void Guide::buildRow(int row, QWidget* ordersFrame) {
     controls.Check1->setEnabled(false);  // only the orders change it
 
     auto* name = new RiderNameField(this);
-    connect(name, &RiderNameField::doubleClicked, this, [this, row] { riderDoubleClicked(row); });
+    connect(name, &RiderNameField::ordersRequested, this, [this, row] { riderDoubleClicked(row); });
     for (std::size_t c = 0; c < controls.rider.size(); ++c) {
         const Column& column = kGridColumns[c];
         controls.rider[c] =

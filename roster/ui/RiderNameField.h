@@ -1,5 +1,5 @@
-// The read-only name field of a roster row, whose double-click opens the
-// rider's orders.
+// The read-only name field of a roster row: a double-click, or Enter for a
+// keyboard user, opens the rider's orders.
 #pragma once
 
 #include <QLineEdit>
@@ -12,10 +12,11 @@ class RiderNameField : public QLineEdit {
     using QLineEdit::QLineEdit;
 
   signals:
-    void doubleClicked();
+    void ordersRequested();
 
   protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 }  // namespace rdo

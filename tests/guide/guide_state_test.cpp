@@ -115,5 +115,30 @@ TEST_F(GuideTest, DoubleClickOnAnInjuredRiderOpensNothing) {
     EXPECT_EQ(guide.focusWidget(), control(guide, "btSave"));
 }
 
+TEST_F(GuideTest, KeyboardReachesEachNameWithTabAndOpensWithEnter) {
+    load();
+    QWidget* focus = control(guide, "btSave");
+    QStringList reached;
+    for (int step = 0; step < 60 && reached.size() < 3; ++step) {
+        QTest::keyClick(focus, Qt::Key_Tab);
+        focus = guide.focusWidget();
+        if (focus->objectName().startsWith("nom1_")) {
+            reached << focus->objectName();
+        }
+    }
+    EXPECT_EQ(reached, (QStringList{"nom1_0", "nom1_1", "nom1_2"}));
+
+    QTest::keyClick(control(guide, "nom1_1"), Qt::Key_Return);  // injured: nothing opens
+    EXPECT_EQ(host.dialogsShown, 0);
+    host.onDialog = [](Roster& roster, OrdersDialog& dialog) {
+        EXPECT_EQ(roster.currentRow, 2);
+        EXPECT_EQ(dialog.nomcour, QStringLiteral("Dopé 3").toStdString());
+    };
+    QTest::keyClick(control(guide, "nom1_2"), Qt::Key_Enter);
+    EXPECT_EQ(host.dialogsShown, 1);
+    EXPECT_TRUE(control<QCheckBox>(guide, "Check1_2")->isChecked());
+    EXPECT_EQ(guide.focusWidget(), control(guide, "btSave"));
+}
+
 }  // namespace
 }  // namespace rdo
