@@ -1,0 +1,124 @@
+// The widgets on the offscreen platform: each step a player takes, timed from
+// the user's action until the window has painted its result.
+// Usage: widget_bench [runs]   (runs = 1 only checks that every step works)
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QPushButton>
+#include <QTest>
+#include <algorithm>
+#include <cstdio>
+#include <memory>
+#include <vector>
+
+#include "orders/ui/Ordres.h"
+#include "roster/ui/Guide.h"
+#include "tests/support/FakeHost.h"
+
+namespace rdo {
+namespace {
+
+// Waits until `widget` has received a paint event; painting a window paints
+// all its children in the same pass.
+class PaintWatch : public QObject {
+public:
+    explicit PaintWatch(QWidget* widget) : widget_(widget) { widget_->installEventFilter(this); }
+    ~PaintWatch() override { widget_->removeEventFilter(this); }
+
+    void wait() {
+        while (!painted_) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents);
+        }
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        painted_ = painted_ || event->type() == QEvent::Paint;
+        return false;
+    }
+
+private:
+    QWidget* widget_;
+    bool painted_ = false;
+};
+
+double millisecondsSince(const QElapsedTimer& timer) {
+    return static_cast<double>(timer.nsecsElapsed()) / 1e6;
+}
+
+double median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    const std::size_t n = values.size();
+    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+struct Figures {
+    std::vector<double> show, load, openDialog, commit;
+};
+
+void oneRun(const std::string& team, Figures& figures) {
+    test::FakeHost host;
+    QElapsedTimer timer;
+
+    timer.start();
+    auto guide = std::make_unique<Guide>(host);
+    {
+        PaintWatch watch(guide.get());
+        guide->show();
+        watch.wait();
+    }
+    figures.show.push_back(millisecondsSince(timer));
+
+    host.files["/equipe.cyc"] = team;
+    host.chooserAnswers.push_back("/equipe.cyc");
+    timer.start();
+    {
+        PaintWatch watch(guide.get());
+        QTest::mouseClick(guide->findChild<QPushButton*>(QStringLiteral("btOpen")), Qt::LeftButton);
+        watch.wait();
+    }
+    figures.load.push_back(millisecondsSince(timer));
+
+    host.onDialog = [&](Roster& roster, OrdersDialog& dialog) {
+        Ordres ordres(roster, dialog, host, guide.get());
+        PaintWatch watch(&ordres);
+        ordres.show();
+        watch.wait();
+        figures.openDialog.push_back(millisecondsSince(timer));
+        timer.start();
+        QTest::mouseClick(ordres.findChild<QPushButton*>(QStringLiteral("OKButton")),
+                          Qt::LeftButton);
+    };
+    QWidget* name = guide->findChild<QWidget*>(QStringLiteral("nom1_0"));
+    PaintWatch repaint(guide.get());
+    timer.start();
+    QTest::mouseDClick(name, Qt::LeftButton);
+    repaint.wait();
+    figures.commit.push_back(millisecondsSince(timer));
+    if (host.dialogsShown != 1 || guide->roster().cptsel != "1") {
+        std::fprintf(stderr, "widget_bench: the orders were not committed\n");
+        std::exit(1);
+    }
+}
+
+}  // namespace
+}  // namespace rdo
+
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
+    const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 30;
+    const std::string team = rdo::test::sourceFile("examples/equipe-exemple.cyc");
+    rdo::Figures figures;
+    for (int run = 0; run < runs; ++run) {
+        rdo::oneRun(team, figures);
+    }
+    std::printf("widgets, offscreen, median of %d runs\n", runs);
+    std::printf("  main window built and painted       %7.2f ms\n", rdo::median(figures.show));
+    std::printf("  15-rider team loaded and painted    %7.2f ms\n", rdo::median(figures.load));
+    std::printf("  orders dialog opened and painted    %7.2f ms\n",
+                rdo::median(figures.openDialog));
+    std::printf("  commit until the window repainted   %7.2f ms\n", rdo::median(figures.commit));
+    return 0;
+}
