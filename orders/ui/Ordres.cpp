@@ -7,9 +7,9 @@
 #include <QSignalBlocker>
 #include <vector>
 
+#include "host/qt/PickList.h"
 #include "orders/OrdersDialog.h"
 #include "orders/ui/Look.h"
-#include "orders/ui/PickList.h"
 
 namespace rdo {
 namespace {

@@ -7,12 +7,12 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "host/qt/PickList.h"
 #include "roster/MainActions.h"
 #include "roster/ui/CyclistsPicture.h"
 #include "roster/ui/FitText.h"
 #include "roster/ui/GuideLook.h"
 #include "roster/ui/RiderNameField.h"
-#include "roster/ui/SectorsCombo.h"
 
 namespace rdo {
 namespace {
@@ -205,15 +205,15 @@ void Guide::buildHeaderBand() {
         fields_.emplace_back(field, header.text);
     }
 
-    sectors_ = place(new SectorsCombo(this), QStringLiteral("sectors"), {664, 87, 49, 21},
+    sectors_ = place(new PickList({}, this), QStringLiteral("sectors"), {664, 87, 49, 21},
                      QStringLiteral("Nb de Secteurs"));
     // A list, not a text field: it keeps the system's colours.
     QPalette palette = sectors_->palette();
     palette.setColor(QPalette::Base, QApplication::palette(sectors_).color(QPalette::Base));
     sectors_->setPalette(palette);
     teamControls_.push_back(sectors_);
-    connect(sectors_, &SectorsCombo::picked, this, &Guide::sectorsPicked);
-    connect(sectors_, &SectorsCombo::typed, this,
+    connect(sectors_, &PickList::picked, this, &Guide::sectorsPicked);
+    connect(sectors_, &PickList::typed, this,
             [this](const QString& typed) { roster_.sectors = typed.toStdString(); });
 }
 

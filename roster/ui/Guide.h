@@ -16,7 +16,7 @@ class QPushButton;
 namespace rdo {
 
 class Host;
-class SectorsCombo;
+class PickList;
 
 class Guide : public QWidget {
     Q_OBJECT
@@ -57,7 +57,7 @@ class Guide : public QWidget {
     /// The header values and the totals, with the roster text each shows.
     std::vector<std::pair<QLineEdit*, std::string Roster::*>> fields_;
     std::array<RowControls, kRows> rows_{};
-    SectorsCombo* sectors_ = nullptr;
+    PickList* sectors_ = nullptr;
     QPushButton* btOpen_ = nullptr;
     QPushButton* btSave_ = nullptr;
 };

@@ -6,7 +6,7 @@
 #include <QSet>
 
 #include "roster/ui/FitText.h"
-#include "tests/guide/GuideTest.h"
+#include "tests/support/WidgetTest.h"
 
 namespace rdo {
 namespace {

@@ -1,5 +1,5 @@
 // A whole run through the real window: open the example team, save, end.
-#include "tests/guide/GuideTest.h"
+#include "tests/support/WidgetTest.h"
 
 namespace rdo {
 namespace {

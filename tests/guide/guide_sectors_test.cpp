@@ -4,7 +4,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 
-#include "tests/guide/GuideTest.h"
+#include "tests/support/WidgetTest.h"
 
 namespace rdo {
 namespace {

@@ -5,7 +5,7 @@
 #include <QLineEdit>
 
 #include "orders/OrdersDialog.h"
-#include "tests/guide/GuideTest.h"
+#include "tests/support/WidgetTest.h"
 
 namespace rdo {
 namespace {

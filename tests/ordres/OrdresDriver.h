@@ -4,7 +4,7 @@
 #include <functional>
 
 #include "orders/ui/Ordres.h"
-#include "tests/guide/GuideTest.h"  // control() and the printing of QString
+#include "tests/support/WidgetTest.h"
 
 namespace rdo::test {
 

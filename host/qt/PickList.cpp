@@ -1,25 +1,25 @@
-#include "orders/ui/PickList.h"
+#include "host/qt/PickList.h"
 
-#include <QKeyEvent>
 #include <QLineEdit>
-#include <QScopedValueRollback>
 #include <QSignalBlocker>
 
 namespace rdo {
 
 PickList::PickList(const QStringList& items, QWidget* parent) : QComboBox(parent) {
     setEditable(true);
+    // Typed text is neither added to the list nor completed ("1" stays "1").
     setInsertPolicy(QComboBox::NoInsert);
     setCompleter(nullptr);
     addItems(items);
-    setMaxVisibleItems(static_cast<int>(items.size()));  // the whole list, no scroll bar
+    if (items.size() > maxVisibleItems()) {
+        setMaxVisibleItems(static_cast<int>(items.size()));  // the whole list, no scroll bar
+    }
+    // QComboBox turns a typed text that matches an item into an activation when
+    // the edit field finishes (Enter, or the focus leaving it): not a pick.
+    disconnect(lineEdit(), &QLineEdit::editingFinished, this, nullptr);
     // The item's own text: after a typed text the current index may already be
     // the picked one, and then Qt leaves the edit field as typed.
-    connect(this, &QComboBox::activated, this, [this](int index) {
-        if (!leaving_) {
-            emit picked(itemText(index));
-        }
-    });
+    connect(this, &QComboBox::activated, this, [this](int index) { emit picked(itemText(index)); });
     connect(lineEdit(), &QLineEdit::textEdited, this, &PickList::typed);
 }
 
@@ -32,19 +32,6 @@ void PickList::showText(const std::string& text) {
     const QSignalBlocker blocker(this);
     setCurrentIndex(index);
     setEditText(shown);
-}
-
-void PickList::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        event->accept();
-        return;
-    }
-    QComboBox::keyPressEvent(event);
-}
-
-void PickList::focusOutEvent(QFocusEvent* event) {
-    const QScopedValueRollback guard(leaving_, true);
-    QComboBox::focusOutEvent(event);
 }
 
 }  // namespace rdo

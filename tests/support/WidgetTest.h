@@ -1,4 +1,4 @@
-// Drives the real main window the way a user does, over the fake host.
+// Drives the real windows the way a user does, over the fake host.
 #pragma once
 
 #include <gtest/gtest.h>

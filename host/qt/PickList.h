@@ -1,5 +1,5 @@
-// A drop-down list with an edit field: the user either picks an item of the
-// list or types any text, and the two are told apart.
+// A drop-down list with an edit field whose click fires only when the user
+// picks an item of the list, never when the user types.
 #pragma once
 
 #include <QComboBox>
@@ -22,15 +22,6 @@ class PickList : public QComboBox {
     void picked(const QString& item);
     /// The user typed in the edit field.
     void typed(const QString& text);
-
-  protected:
-    void keyPressEvent(QKeyEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
-
-  private:
-    // Qt turns a typed text that matches an item into an activation when the
-    // edit field is left or Enter is pressed; neither is a pick.
-    bool leaving_ = false;
 };
 
 }  // namespace rdo
