@@ -21,7 +21,4 @@ QFont captionFont();
 /// not fit in `width` pixels.
 QFont titleFont(const QString& name, int width);
 
-/// Gives `widget` the colour `color` for `role`.
-void paint(QWidget* widget, QPalette::ColorRole role, Rgb color);
-
 }  // namespace rdo

@@ -7,6 +7,7 @@
 #include <QSignalBlocker>
 #include <vector>
 
+#include "host/qt/Controls.h"
 #include "host/qt/PickList.h"
 #include "orders/OrdersDialog.h"
 #include "orders/ui/Look.h"
@@ -72,31 +73,14 @@ QStringList numbers(int last) {
     return items;
 }
 
-QString text(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
-
-QString indexed(const char* name, int k) {
-    return text(name) + QLatin1Char('_') + QString::number(k);
-}
-
-template <typename Widget>
-Widget* named(Widget* widget, const QString& name, const QRect& place,
-              const QString& accessibleName) {
-    widget->setObjectName(name);
-    widget->setGeometry(place);
-    widget->setAccessibleName(accessibleName);
-    return widget;
-}
-
 QLabel* centredLabel(const QString& caption, QWidget* parent) {
     auto* label = new QLabel(caption, parent);
     label->setAlignment(Qt::AlignCenter);
     return label;
 }
 
-QPushButton* button(const char* name, const char* caption, const QRect& place, QWidget* parent) {
-    auto* result = named(new QPushButton(text(caption), parent), text(name), place, text(caption));
+QPushButton* button(const char* name, const char* caption, const QRect& rect, QWidget* parent) {
+    auto* result = place(new QPushButton(text(caption), parent), text(name), rect, text(caption));
     // Neither Enter nor the focus makes a button the one Enter presses.
     result->setAutoDefault(false);
     result->setDefault(false);
@@ -134,7 +118,7 @@ Ordres::Ordres(Roster& roster, OrdersDialog& dialog, Host& host, QWidget* parent
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(425, 462);
     setFont(dialogFont());
-    paint(this, QPalette::Window, kPaleBlue);
+    setColor(this, QPalette::Window, kPaleBlue);
 
     buildRiderLines();
     buildSectorColumns();
@@ -152,10 +136,10 @@ void Ordres::buildRiderLines() {
     for (std::size_t i = 0; i < fields_.size(); ++i) {
         const Field& field = kFields[i];
         auto* edit =
-            named(new QLineEdit(this), text(field.name), field.place, text(field.accessibleName));
+            place(new QLineEdit(this), text(field.name), field.place, text(field.accessibleName));
         edit->setAlignment(Qt::AlignCenter);
         edit->setFocusPolicy(Qt::ClickFocus);  // Tab passes them by
-        paint(edit, QPalette::Base, kPaleBlue);
+        setColor(edit, QPalette::Base, kPaleBlue);
         connect(edit, &QLineEdit::textEdited, this,
                 [this, value = field.value](const QString& typed) {
                     dialog_.*value = typed.toStdString();
@@ -164,16 +148,16 @@ void Ordres::buildRiderLines() {
     }
 
     for (const Caption& caption : kCaptions) {
-        auto* label = named(centredLabel(text(caption.text), this), text(caption.name),
+        auto* label = place(centredLabel(text(caption.text), this), text(caption.name),
                             {caption.left, caption.top, 65, 17}, text(caption.text));
         label->setFont(captionFont());
     }
 
     for (std::size_t i = 0; i < allocations_.size(); ++i) {
         const AllocationCombo& spec = kAllocations[i];
-        auto* combo = named(new PickList(numbers(spec.lastItem), this), text(spec.name),
+        auto* combo = place(new PickList(numbers(spec.lastItem), this), text(spec.name),
                             {spec.left, 144, 49, 21}, text(spec.accessibleName));
-        paint(combo, QPalette::Base, spec.color);
+        setColor(combo, QPalette::Base, spec.color);
         connect(combo, &PickList::picked, this, [this, kind = spec.kind](const QString& item) {
             pickAllocation(dialog_, roster_, host_, kind, item.toStdString());
             afterAction();
@@ -192,12 +176,12 @@ void Ordres::buildSectorColumns() {
         const QString sector = QString::number(k + 1);
         const QString caption = QStringLiteral("PE (sect ") + sector + QLatin1Char(')');
 
-        Label5_[k] = named(centredLabel(caption, this), indexed("Label5", k),
+        Label5_[k] = place(centredLabel(caption, this), elementName("Label5", k),
                            {left, top, k == 9 ? 73 : 57, 17}, caption);
 
-        auto* combo = named(new PickList(numbers(7), this), indexed("cbPE", k),
+        auto* combo = place(new PickList(numbers(7), this), elementName("cbPE", k),
                             {left, top + 16, 49, 21}, QStringLiteral("PE secteur ") + sector);
-        paint(combo, QPalette::Base, kSectorColor);
+        setColor(combo, QPalette::Base, kSectorColor);
         connect(combo, &PickList::picked, this, [this, k](const QString& item) {
             pickSectorPE(dialog_, roster_, host_, k, item.toStdString());
             afterAction();
@@ -207,7 +191,7 @@ void Ordres::buildSectorColumns() {
         cbPE_[k] = combo;
 
         auto* box =
-            named(new QCheckBox(QStringLiteral("PT"), this), indexed("Check1", k),
+            place(new QCheckBox(QStringLiteral("PT"), this), elementName("Check1", k),
                   {left + 8, top + 40, 41, 17}, QStringLiteral("Travail secteur ") + sector);
         connect(box, &QCheckBox::clicked, this, [this, k](bool checked) {
             setSectorWork(dialog_, host_, k, checked ? 1 : 0);
@@ -219,9 +203,9 @@ void Ordres::buildSectorColumns() {
 
 void Ordres::buildLowerLines() {
     cbdope_ =
-        named(new PickList({text("Clean"), text("Amphétamines"), text("EPO"), text("PFC")}, this),
+        place(new PickList({text("Clean"), text("Amphétamines"), text("EPO"), text("PFC")}, this),
               QStringLiteral("cbdope"), {56, 360, 121, 21}, text("Produit dopant"));
-    paint(cbdope_, QPalette::Base, kRed);
+    setColor(cbdope_, QPalette::Base, kRed);
     connect(cbdope_, &PickList::picked, this, [this](const QString& item) {
         pickDoping(dialog_, item.toStdString());
         afterAction();

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "host/qt/Controls.h"
 #include "host/qt/PickList.h"
 #include "roster/MainActions.h"
 #include "roster/ui/CyclistsPicture.h"
@@ -118,25 +119,8 @@ constexpr Column kOrderColumns[] = {
 };
 static_assert(std::size(kOrderColumns) == Guide::kOrderColumnCount);
 
-QString text(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
-
-QString elementName(const char* name, int row) {
-    return QStringLiteral("%1_%2").arg(text(name)).arg(row);
-}
-
 QString rowName(const QString& what, int row) {
     return QStringLiteral("%1, ligne %2").arg(what).arg(row + 1);
-}
-
-template <typename Control>
-Control* place(Control* control, const QString& name, const QRect& rect,
-               const QString& accessibleName) {
-    control->setObjectName(name);
-    control->setGeometry(rect);
-    control->setAccessibleName(accessibleName);
-    return control;
 }
 
 QLabel* addCaption(QWidget* parent, const QString& name, const QString& caption, const QRect& rect,
@@ -332,7 +316,7 @@ void Guide::refresh() {
             showIf(controls.rider[c], row.inUse);
             showText(controls.rider[c], row.*kGridColumns[c].text);
         }
-        setBackground(controls.rider[kDopeColumn], row.dopeColor);
+        setColor(controls.rider[kDopeColumn], QPalette::Base, row.dopeColor);
         showIf(controls.Check1, row.checkVisible);
         if (controls.Check1->isChecked() != (row.Check1 == 1)) {
             controls.Check1->setChecked(row.Check1 == 1);

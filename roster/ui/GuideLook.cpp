@@ -1,10 +1,11 @@
 #include "roster/ui/GuideLook.h"
 
+#include "host/qt/Controls.h"
+
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
-#include <QStringList>
 #include <optional>
 
 namespace rdo {
@@ -44,26 +45,16 @@ Look lookOf(TextStyle style) {
 
 }  // namespace
 
-QColor qColor(Rgb rgb) {
-    return QColor(rgb.r, rgb.g, rgb.b);
-}
-
 QFont guideFont(qreal points, bool bold) {
-    QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans")});
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
+    return gameFont(QStringLiteral("MS Sans Serif"), points, bold);
 }
 
 void applyTextStyle(QWidget* control, TextStyle style) {
     const Look look = lookOf(style);
     control->setFont(guideFont(look.points, look.bold));
     if (look.colour) {
-        QPalette palette = control->palette();
-        palette.setColor(QPalette::WindowText, qColor(*look.colour));
-        palette.setColor(QPalette::Text, qColor(*look.colour));
-        control->setPalette(palette);
+        setColor(control, QPalette::WindowText, *look.colour);
+        setColor(control, QPalette::Text, *look.colour);
     }
     if (auto* label = qobject_cast<QLabel*>(control)) {
         label->setAlignment(look.alignment | Qt::AlignVCenter);
@@ -72,16 +63,6 @@ void applyTextStyle(QWidget* control, TextStyle style) {
     } else if (auto* frame = qobject_cast<QGroupBox*>(control)) {
         frame->setAlignment(look.alignment);
     }
-}
-
-void setBackground(QWidget* control, Rgb rgb) {
-    const QColor colour = qColor(rgb);
-    if (control->palette().color(QPalette::Base) == colour) {
-        return;
-    }
-    QPalette palette = control->palette();
-    palette.setColor(QPalette::Base, colour);
-    control->setPalette(palette);
 }
 
 }  // namespace rdo

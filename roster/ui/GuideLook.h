@@ -23,15 +23,10 @@ enum class TextStyle {
     Order,          // the orders columns: dark red, centred
 };
 
-QColor qColor(Rgb rgb);
-
 /// The main window's font family at `points`.
 QFont guideFont(qreal points, bool bold = false);
 
 /// Gives a label, text field or frame the font, colour and alignment of `style`.
 void applyTextStyle(QWidget* control, TextStyle style);
-
-/// Gives `control` the background `rgb` (the base of a text field).
-void setBackground(QWidget* control, Rgb rgb);
 
 }  // namespace rdo
