@@ -1,14 +1,13 @@
 #include <QApplication>
 
-#include "host/qt/French.h"
+#include "host/qt/Application.h"
 #include "host/qt/QtHost.h"
 #include "orders/ui/Ordres.h"
 #include "roster/ui/Guide.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QString::fromUtf8(rdo::kAppTitle));
-    rdo::installFrench(app);
+    rdo::setUpApplication(app);
 
     rdo::QtHost host;
     rdo::Guide guide(host);

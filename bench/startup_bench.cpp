@@ -46,9 +46,9 @@ Sample launch(xcb_connection_t* x, const char* program) {
         const bool mapped = (event->response_type & 0x7F) == XCB_MAP_NOTIFY;
         std::free(event);
         if (mapped) {
-            sample.milliseconds = std::chrono::duration<double, std::milli>(
-                                      std::chrono::steady_clock::now() - start)
-                                      .count();
+            sample.milliseconds =
+                std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+                    .count();
             break;
         }
     }

@@ -169,15 +169,17 @@ void Ordres::buildRiderLines() {
     }
 }
 
+// Only the race's sector columns are built: the others would stay hidden for
+// the dialog's whole life, and their values live in the dialog's values.
 void Ordres::buildSectorColumns() {
-    for (int k = 0; k < kSectors; ++k) {
+    for (int k = 0; k < dialog_.sectorCount; ++k) {
         const int left = kSectorLefts[k % 5];
         const int top = 200 + (k / 5) * kSectorLineHeight;
         const QString sector = QString::number(k + 1);
         const QString caption = QStringLiteral("PE (sect ") + sector + QLatin1Char(')');
 
-        Label5_[k] = place(centredLabel(caption, this), elementName("Label5", k),
-                           {left, top, k == 9 ? 73 : 57, 17}, caption);
+        place(centredLabel(caption, this), elementName("Label5", k),
+              {left, top, k == 9 ? 73 : 57, 17}, caption);
 
         auto* combo = place(new PickList(numbers(7), this), elementName("cbPE", k),
                             {left, top + 16, 49, 21}, QStringLiteral("PE secteur ") + sector);
@@ -237,10 +239,10 @@ void Ordres::chainTabOrder() {
         return allocations_[static_cast<std::size_t>(kind)];
     };
     std::vector<QWidget*> order{OKButton_, CancelButton_, combo(Allocation::PA)};
-    order.insert(order.end(), cbPE_.begin(), cbPE_.end());
+    order.insert(order.end(), cbPE_.begin(), cbPE_.begin() + dialog_.sectorCount);
     order.insert(order.end(),
                  {combo(Allocation::PM), combo(Allocation::PT), combo(Allocation::PL)});
-    order.insert(order.end(), Check1_.begin(), Check1_.end());
+    order.insert(order.end(), Check1_.begin(), Check1_.begin() + dialog_.sectorCount);
     order.insert(order.end(), {cbdope_, btconfirme_});
     for (std::size_t i = 1; i < order.size(); ++i) {
         QWidget::setTabOrder(order[i - 1], order[i]);
@@ -261,11 +263,7 @@ void Ordres::refresh() {
     for (std::size_t i = 0; i < allocations_.size(); ++i) {
         allocations_[i]->showText(allocationText(dialog_, kAllocations[i].kind));
     }
-    for (int k = 0; k < kSectors; ++k) {
-        const bool shown = k < dialog_.sectorCount;
-        showVisible(Label5_[k], shown);
-        showVisible(cbPE_[k], shown);
-        showVisible(Check1_[k], shown);
+    for (int k = 0; k < dialog_.sectorCount; ++k) {
         cbPE_[k]->showText(dialog_.cbPE[k]);
         showChecked(Check1_[k], dialog_.Check1[k]);
     }

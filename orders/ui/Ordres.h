@@ -9,7 +9,6 @@
 class QCheckBox;
 class QLineEdit;
 class QPushButton;
-class QLabel;
 
 namespace rdo {
 
@@ -42,7 +41,6 @@ class Ordres : public QDialog {
     std::array<QLineEdit*, 5> fields_{};
     // cbPM, cbPA, cbPT, cbPL, in the order of Allocation.
     std::array<PickList*, 4> allocations_{};
-    std::array<QLabel*, kSectors> Label5_{};
     std::array<PickList*, kSectors> cbPE_{};
     std::array<QCheckBox*, kSectors> Check1_{};
     PickList* cbdope_ = nullptr;

@@ -169,11 +169,32 @@ Guide::Guide(Host& host, QWidget* parent) : QWidget(parent), host_(host) {
     palette.setColor(QPalette::Base, qColor(kPaleBlue));
     setPalette(palette);
 
+    buildButtons();
+    refresh();
+}
+
+bool Guide::event(QEvent* event) {
+    // The team's two hundred controls stay hidden until a team is loaded: they
+    // are built once the window is on screen, so that it appears at once.
+    if (event->type() == QEvent::Paint && !sectors_) {
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                buildTeamControls();
+                refresh();  // settles the new controls, hidden until a team is loaded
+            },
+            Qt::QueuedConnection);
+    }
+    return QWidget::event(event);
+}
+
+void Guide::buildTeamControls() {
+    if (sectors_) {
+        return;
+    }
     buildHeaderBand();
     buildTotals();
     buildGrid();
-    buildButtons();
-    refresh();
 }
 
 void Guide::buildHeaderBand() {
@@ -290,6 +311,12 @@ void Guide::buildButtons() {
 void Guide::refresh() {
     showIf(btOpen_, !roster_.loaded);
     showIf(btSave_, roster_.loaded);
+    if (!sectors_) {
+        if (!roster_.loaded) {
+            return;
+        }
+        buildTeamControls();
+    }
     for (QWidget* control : teamControls_) {
         showIf(control, roster_.loaded);
     }

@@ -31,6 +31,9 @@ class Guide : public QWidget {
     static constexpr std::size_t kRiderColumnCount = 9;  // nom1 ... PM1
     static constexpr std::size_t kOrderColumnCount = 5;  // PM2 ... PT2
 
+  protected:
+    bool event(QEvent* event) override;
+
   private:
     struct RowControls {
         QCheckBox* Check1 = nullptr;
@@ -38,6 +41,7 @@ class Guide : public QWidget {
         std::array<QLineEdit*, kOrderColumnCount> orders{};
     };
 
+    void buildTeamControls();
     void buildHeaderBand();
     void buildTotals();
     void buildGrid();

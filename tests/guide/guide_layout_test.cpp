@@ -13,8 +13,13 @@ namespace {
 
 using test::control;
 
+// With a full team loaded, so that every control exists and shows.
 class GuideLayout : public ::testing::Test {
   protected:
+    void SetUp() override {
+        guide.show();
+        test::openTeamFile(guide, host, test::sourceFile("examples/equipe-exemple.cyc"));
+    }
     test::FakeHost host;
     Guide guide{host};
 };
@@ -71,8 +76,6 @@ TEST_F(GuideLayout, EveryControlStandsWhereThePlayersKnowIt) {
 }
 
 TEST_F(GuideLayout, TheExampleTeamFitsItsBoxes) {
-    guide.show();
-    test::openTeamFile(guide, host, test::sourceFile("examples/equipe-exemple.cyc"));
     for (const QLabel* label : guide.findChildren<QLabel*>()) {
         EXPECT_LE(QFontMetrics(label->font()).horizontalAdvance(label->text()),
                   label->contentsRect().width())

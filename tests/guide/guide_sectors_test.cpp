@@ -17,6 +17,7 @@ class SectorsTest : public ::testing::Test {
         guide.show();
         QApplication::setActiveWindow(&guide);
         test::openTeamFile(guide, host, test::teamFile({"1|0|0|0|Alpha"}));
+        sectors = control<QComboBox>(guide, "sectors");
         sectors->setFocus();
     }
 
@@ -27,7 +28,7 @@ class SectorsTest : public ::testing::Test {
 
     test::FakeHost host;
     Guide guide{host};
-    QComboBox* sectors = control<QComboBox>(guide, "sectors");
+    QComboBox* sectors = nullptr;
 };
 
 TEST_F(SectorsTest, TypingIsNeverAPick) {

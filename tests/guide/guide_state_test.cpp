@@ -41,6 +41,13 @@ TEST_F(GuideTest, StartsWithOnlyTheOpenButton) {
         }
     }
     EXPECT_EQ(visible, QStringList{"btOpen"});
+
+    // The team's controls are built once the window has been painted, hidden.
+    while (!guide.findChild<QWidget*>("sectors")) {
+        QCoreApplication::processEvents();
+    }
+    EXPECT_FALSE(control(guide, "sectors")->isVisible());
+    EXPECT_FALSE(control(guide, "nom1_0")->isVisible());
     EXPECT_EQ(control<QComboBox>(guide, "sectors")->currentText(), "2");
 }
 

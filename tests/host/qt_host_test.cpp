@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "host/qt/French.h"
+#include "host/qt/Application.h"
 #include "host/qt/QtHost.h"
 
 namespace rdo {
@@ -57,7 +57,7 @@ TEST(QtHostChooser, FilterBecomesQtsFormWithEveryFileForTous) {
 }
 
 TEST(QtHostLanguage, QtsOwnButtonsSpeakFrench) {
-    ASSERT_TRUE(installFrench(*QCoreApplication::instance()));
+    ASSERT_TRUE(installFrench(*qApp));
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Annuler"));
     EXPECT_EQ(QCoreApplication::translate("QFileDialog", "&Open"), QStringLiteral("&Ouvrir"));
 }

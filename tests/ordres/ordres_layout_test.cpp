@@ -41,6 +41,7 @@ TEST(OrdresLayout, EveryControlAtItsPlace) {
     test::FakeHost host;
     Roster roster;
     OrdersDialog dialog;
+    dialog.sectorCount = 10;
     Ordres ordres(roster, dialog, host);
     EXPECT_EQ(ordres.size(), QSize(425, 462));
     EXPECT_EQ(ordres.minimumSize(), ordres.maximumSize());

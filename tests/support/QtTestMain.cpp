@@ -3,12 +3,15 @@
 
 #include <QApplication>
 
+#include "host/qt/Application.h"
+
 int main(int argc, char* argv[]) {
     // Widget tests never need a display, also when ctest lists them at build time.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication app(argc, argv);
+    rdo::setUpApplication(app);  // the program's own language and look
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,13 +1,24 @@
-#include "host/qt/French.h"
+#include "host/qt/Application.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QStyleFactory>
 #include <QTranslator>
+
+#include "host/qt/QtHost.h"
 
 namespace rdo {
 
-bool installFrench(QCoreApplication& app) {
+void setUpApplication(QApplication& app) {
+    QApplication::setApplicationName(QString::fromUtf8(kAppTitle));
+    installFrench(app);
+    if (QStyle* windows = QStyleFactory::create(QStringLiteral("Windows"))) {
+        QApplication::setStyle(windows);
+    }
+}
+
+bool installFrench(QApplication& app) {
     const QLocale french(QLocale::French, QLocale::France);
     QLocale::setDefault(french);
     auto* translator = new QTranslator(&app);
