@@ -154,17 +154,19 @@ void Ordres::buildRiderLines() {
     }
 
     for (std::size_t i = 0; i < allocations_.size(); ++i) {
-        const AllocationCombo& spec = kAllocations[i];
-        auto* combo = place(new PickList(numbers(spec.lastItem), this), text(spec.name),
-                            {spec.left, 144, 49, 21}, text(spec.accessibleName));
-        setColor(combo, QPalette::Base, spec.color);
-        connect(combo, &PickList::picked, this, [this, kind = spec.kind](const QString& item) {
-            pickAllocation(dialog_, roster_, host_, kind, item.toStdString());
-            afterAction();
-        });
-        connect(combo, &PickList::typed, this, [this, kind = spec.kind](const QString& typed) {
-            allocationText(dialog_, kind) = typed.toStdString();
-        });
+        const AllocationCombo& allocation = kAllocations[i];
+        auto* combo = place(new PickList(numbers(allocation.lastItem), this), text(allocation.name),
+                            {allocation.left, 144, 49, 21}, text(allocation.accessibleName));
+        setColor(combo, QPalette::Base, allocation.color);
+        connect(combo, &PickList::picked, this,
+                [this, kind = allocation.kind](const QString& item) {
+                    pickAllocation(dialog_, roster_, host_, kind, item.toStdString());
+                    afterAction();
+                });
+        connect(combo, &PickList::typed, this,
+                [this, kind = allocation.kind](const QString& typed) {
+                    allocationText(dialog_, kind) = typed.toStdString();
+                });
         allocations_[i] = combo;
     }
 }

@@ -90,18 +90,6 @@ TEST(DoubleClick, FirstSelectionShowsZeroedOrdersTicksAndOpensTheDialog) {
     EXPECT_EQ(roster.cptsel, "0");
 }
 
-TEST(DoubleClick, AlreadySelectedRiderKeepsItsOrders) {
-    FakeHost host;
-    Roster roster = test::loadedRoster(kTeam);
-    roster.rows[2].Check1 = 1;
-    roster.rows[2].ordersVisible = true;
-    roster.rows[2].PA2 = "4";
-    host.onDialog = [](Roster&, OrdersDialog& dialog) { EXPECT_EQ(dialog.cbPA, "4"); };
-    doubleClickRider(roster, host, 2);
-    EXPECT_EQ(host.dialogsShown, 1);
-    EXPECT_EQ(roster.rows[2].PA2, "4");
-}
-
 TEST(DoubleClick, InjuredRiderOnlyMovesTheCurrentRow) {
     FakeHost host;
     Roster roster = test::loadedRoster(kTeam);
@@ -127,13 +115,6 @@ TEST(DoubleClick, UnreadableSectorCountIsRefusedBeforeTheRowChanges) {
     roster.sectors = "42";
     doubleClickRider(roster, host, 0);
     EXPECT_EQ(host.dialogsShown, 1);
-}
-
-TEST(PickSectors, FirstPickLocksTheChoice) {
-    Roster roster = test::loadedRoster(kTeam);
-    pickSectors(roster, "2");
-    EXPECT_FALSE(roster.sectorsEnabled);
-    EXPECT_EQ(roster.sectors, "2");
 }
 
 }  // namespace
