@@ -5,7 +5,9 @@
 namespace rdo {
 namespace {
 
-constexpr long long kCap = 1'000'000'000;
+// Far above anything the program stores (a rider's PE2 adds up to ten 9-digit
+// entries), so that its sums stay exact, and far below an overflow.
+constexpr long long kCap = 1'000'000'000'000'000;
 
 bool isDigit(char c) {
     return c >= '0' && c <= '9';

@@ -8,7 +8,7 @@ namespace rdo {
 
 /// The text read as a decimal number (surrounding spaces allowed, "." or ","
 /// as decimal separator) and rounded down; nothing when it is not a number.
-/// Magnitudes are capped at a billion so that sums cannot overflow.
+/// Magnitudes are capped at 10^15 so that sums cannot overflow.
 std::optional<long long> decimalFloor(std::string_view text);
 
 /// The value a sum counts: decimalFloor, or 0 for a text that is not a number.

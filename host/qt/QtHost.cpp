@@ -1,5 +1,6 @@
 #include "host/qt/QtHost.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -14,9 +15,36 @@ QString fromUtf8(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-// The system's reason for a failed file operation, in the user's language.
+// What failed, in French, for a system reason that Qt leaves untranslated.
+const char* whatFailed(QFileDevice::FileError error) {
+    switch (error) {
+        case QFileDevice::ReadError:
+            return "la lecture a échoué";
+        case QFileDevice::WriteError:
+            return "l'écriture a échoué";
+        case QFileDevice::OpenError:
+            return "l'ouverture a échoué";
+        case QFileDevice::ResourceError:
+            return "le système manque de ressources";
+        case QFileDevice::PermissionsError:
+            return "l'accès est refusé";
+        default:
+            return "le système de fichiers a refusé l'opération";
+    }
+}
+
+// The system's reason for a failed file operation. Qt translates only the
+// commonest reasons; any other comes in the system's language, often English,
+// so a French account of what failed goes before it.
 std::string reasonOf(const QFileDevice& file) {
-    return file.errorString().toStdString();
+    const QString reason = file.errorString();
+    for (const char* translated : {"Permission denied", "Too many open files",
+                                   "No such file or directory", "No space left on device"}) {
+        if (reason == QCoreApplication::translate("QIODevice", translated)) {
+            return reason.toStdString();
+        }
+    }
+    return std::string(whatFailed(file.error())) + " (" + reason.toStdString() + ")";
 }
 
 }  // namespace
