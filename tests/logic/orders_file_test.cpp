@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "orderfile/OrdersFile.h"
 #include "roster/TeamFile.h"
 #include "tests/support/FakeHost.h"
@@ -11,28 +13,16 @@ using test::loadedRoster;
 using test::teamFile;
 
 // A rider never given orders: not selected, no points, no sectors, no doping.
-std::string unselected() {
-    std::string zeros;
-    for (int i = 0; i < 26; ++i) {
-        zeros += ",0";
-    }
-    return zeros;
-}
-const std::string kUnselected = unselected();
+const std::string kUnselected = ",0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0";
 
 TEST(OrdersFile, LineHoldsTwentyEightValuesInTheGamesOrder) {
     RosterRow row;
     row.inUse = true;
-    row.N1 = "12";
-    row.P1 = "Abc Def";
     row.Check1 = 1;
-    row.PM2 = "3";
-    row.PT2 = "2";
-    row.PL2 = "1";
-    row.PA2 = "4";
+    std::tie(row.N1, row.P1, row.PM2, row.PT2, row.PL2, row.PA2, row.Dope1) =
+        std::tuple("12", "Abc Def", "3", "2", "1", "4", "+EPO");
     row.PTplus = "1,0,1,0,0,0,0,0,0,0";
     row.PEplus = "2,5,0,0,0,0,0,0,0,0";
-    row.Dope1 = "+EPO";
     EXPECT_EQ(ordersLine(row), "12,Abc Def,1,3,2,1,4,1,0,1,0,0,0,0,0,0,0,2,5,0,0,0,0,0,0,0,0,2");
 }
 
