@@ -343,6 +343,12 @@ void Guide::refresh() {
             showIf(controls.rider[c], row.inUse);
             showText(controls.rider[c], row.*kGridColumns[c].text);
         }
+        // A screen reader says whose name it is, not only which row.
+        const QString who = rowName(QStringLiteral("Coureur ") + QString::fromStdString(row.nom1),
+                                    static_cast<int>(i));
+        if (row.inUse && controls.rider[0]->accessibleName() != who) {
+            controls.rider[0]->setAccessibleName(who);
+        }
         setColor(controls.rider[kDopeColumn], QPalette::Base, row.dopeColor);
         showIf(controls.Check1, row.checkVisible);
         if (controls.Check1->isChecked() != (row.Check1 == 1)) {

@@ -70,6 +70,8 @@ TEST_F(GuideTest, TheExampleTeamStandsWhereThePlayersKnowItAndFitsItsBoxes) {
         }
     }
     EXPECT_EQ(control(guide, "PE_USED")->accessibleName(), QStringLiteral("PE dépensés"));
+    EXPECT_EQ(control(guide, "nom1_3")->accessibleName(),
+              QStringLiteral("Coureur Ciro Mazzacurati 104, ligne 4"));
 }
 
 TEST_F(GuideTest, ShowsOnlyItsPictureButtonThenOneRowPerRiderWhoseNameOpensItsOrders) {
