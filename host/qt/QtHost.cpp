@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QSaveFile>
 #include <QStringList>
+#include <filesystem>
 
 namespace rdo {
 namespace {
@@ -45,6 +46,18 @@ std::string reasonOf(const QFileDevice& file) {
         }
     }
     return std::string(whatFailed(file.error())) + " (" + reason.toStdString() + ")";
+}
+
+// Opening a pipe, a socket or a terminal waits for another program, maybe for ever.
+constexpr const char* kNotAFileReason = "ce n'est pas un fichier ordinaire";
+
+std::filesystem::file_type typeOf(const std::string& path) {
+    std::error_code error;
+    return std::filesystem::status(path, error).type();
+}
+
+bool isPipeOrSocket(std::filesystem::file_type type) {
+    return type == std::filesystem::file_type::fifo || type == std::filesystem::file_type::socket;
 }
 
 }  // namespace
@@ -86,6 +99,13 @@ FileRead QtHost::readFile(const std::string& path, std::size_t maxBytes) {
         result.error = "c'est un dossier, pas un fichier";
         return result;
     }
+    // A team file is an ordinary file; a device could block or never end.
+    const std::filesystem::file_type type = typeOf(path);
+    if (isPipeOrSocket(type) || type == std::filesystem::file_type::character ||
+        type == std::filesystem::file_type::block) {
+        result.error = kNotAFileReason;
+        return result;
+    }
     QFile file(name);
     if (!file.open(QIODevice::ReadOnly)) {
         result.error = reasonOf(file);
@@ -111,7 +131,10 @@ std::optional<std::string> QtHost::writeFile(const std::string& path, std::strin
     if (info.isDir()) {
         return "c'est un dossier, pas un fichier";
     }
-    // A device or pipe cannot be replaced by renaming a temporary file over it.
+    if (isPipeOrSocket(typeOf(path))) {
+        return kNotAFileReason;
+    }
+    // A device cannot be replaced by renaming a temporary file over it.
     if (info.exists() && !info.isFile()) {
         QFile device(name);
         if (!device.open(QIODevice::WriteOnly) ||
