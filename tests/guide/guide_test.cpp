@@ -1,72 +1,69 @@
 // The main window: its controls, and what the user does with them.
 #include <QAbstractItemView>
 #include <QLabel>
-#include <QRegularExpression>
+#include <QPushButton>
 #include <set>
 
 #include "roster/ui/FitText.h"
+#include "roster/ui/Guide.h"
 #include "tests/support/WidgetTest.h"
 
 namespace rdo {
 namespace {
 
-using test::control;
-
-class GuideTest : public ::testing::Test {
+class GuideTest : public test::WidgetTest {
   protected:
     void SetUp() override { guide.show(); }
-    // Alpha is available, Blessé injured for 3 weeks, Dopé already under EPO.
-    void load() {
-        test::openTeamFile(guide, host,
-                           test::teamFile({"1|0|0|0|Alpha", "2|3|0|0|Blessé", "3|0|2|4|Dopé"}));
+    // By default Alpha is available, Blessé injured for 3 weeks, Dopé already under EPO.
+    void load(std::string team = test::teamFile({"1|0|0|0|Alpha", "2|3|0|0|Blessé",
+                                                 "3|0|2|4|Dopé"})) {
+        host.files["/equipes/equipe.cyc"] = team;
+        host.chooserAnswers.push_back("/equipes/equipe.cyc");
+        QTest::mouseClick(control(guide, "btOpen"), Qt::LeftButton);
     }
     bool shown(const QString& name) { return control(guide, name)->isVisible(); }
 
-    test::FakeHost host;
     Guide guide{host};
 };
 
 // The example team has long names and every kind of doping text.
 TEST_F(GuideTest, TheExampleTeamStandsWhereThePlayersKnowItAndFitsItsBoxes) {
-    test::openTeamFile(guide, host, test::sourceFile("examples/equipe-exemple.cyc"));
+    load(test::sourceFile("examples/equipe-exemple.cyc"));
     EXPECT_EQ(guide.size(), QSize(792, 573));
-    // The totals and the orders columns are placed in their frames.
-    test::expectPlaces(
+    expectPlaces(
         guide,
-        "Label21 24 0 101 18 11.25b  cptsel 56 16 41 25 14.25b  cEquipe 168 0 473 41 24b "
-        "LabPE 56 48 140 18 11.25b  PE 200 45 41 25 14.25b  LabPM 264 49 161 17 11.25b "
-        "PM 424 45 41 25 14.25b  LabK 488 48 79 18 11.25b  K 568 45 65 25 14.25b "
-        "LabK2 632 48 11 18 11.25b  Label14 528 88 114 18 11.25b  sectors 664 87 49 21 "
-        "Fra_used 40 88 465 57  Label1 24 24 33 17  PM_USED 56 24 33 19 9.75b "
-        "Label2 120 24 33 17  PE_USED 144 24 33 19 9.75b  Label3 200 24 33 17 "
-        "PT_USED 232 24 33 19 9.75b  Label4 280 24 33 17  PA_USED 312 24 33 19 9.75b "
-        "Label20 368 24 33 17  PL_USED 400 24 33 19 9.75b  Label5 32 152 129 17 9.75b "
-        "Label6 168 152 57 17 9.75b  Label7 232 152 33 17 9.75b  Label8 272 152 33 17 9.75b "
-        "Label9 312 152 33 17 9.75b  Label10 352 152 33 17 9.75b  Label11 392 152 65 17 9.75b "
-        "Label12 464 152 81 17 9.75b  Label13 544 152 33 17 9.75b  btSave 496 544 97 25 "
-        "btOpen 304 168 169 201  Check1_0 8 176 17 17  Check1_14 8 512 17 17 "
-        "nom1_0 32 176 129 19  nom1_14 32 512 129 19  Pays1_0 168 176 57 19 "
-        "Pays1_14 168 512 57 19  SP1_0 232 176 33 19  SP1_14 232 512 33 19  RO1_0 272 176 33 19 "
-        "RO1_14 272 512 33 19  GR1_0 312 176 33 19  GR1_14 312 512 33 19  Ene1_0 352 176 33 19 "
-        "Ene1_14 352 512 33 19  bless1_0 392 176 65 19  bless1_14 392 512 65 19 "
-        "Dope1_0 464 176 73 19  Dope1_14 464 512 73 19  PM1_0 544 176 33 19 "
-        "PM1_14 544 512 33 19  Fra_ord 584 128 209 409 9.75b  Label15 8 24 33 17 9.75b "
-        "Label16 48 24 33 17 9.75b  Label17 88 24 33 17 9.75b  Label18 128 24 33 17 9.75b "
-        "Label19 168 24 33 17 9.75b  PM2_0 8 48 33 19  PM2_14 8 384 33 19  PE2_0 48 48 33 19 "
-        "PE2_14 48 384 33 19  PL2_0 88 48 33 19  PL2_14 88 384 33 19  PA2_0 128 48 33 19 "
-        "PA2_14 128 384 33 19  PT2_0 168 48 33 19  PT2_14 168 384 33 19");
+        "Label21 24 0 101 18 11.25b cptsel 56 16 41 25 14.25b cEquipe 168 0 473 41 24b "
+        "LabPE 56 48 140 18 11.25b PE 200 45 41 25 14.25b LabPM 264 49 161 17 11.25b "
+        "PM 424 45 41 25 14.25b LabK 488 48 79 18 11.25b K 568 45 65 25 14.25b "
+        "LabK2 632 48 11 18 11.25b Label14 528 88 114 18 11.25b sectors 664 87 49 21 "
+        "Fra_used 40 88 465 57 Label1 24 24 33 17 PM_USED 56 24 33 19 9.75b Label2 120 24 33 17 "
+        "PE_USED 144 24 33 19 9.75b Label3 200 24 33 17 PT_USED 232 24 33 19 9.75b "
+        "Label4 280 24 33 17 PA_USED 312 24 33 19 9.75b Label20 368 24 33 17 "
+        "PL_USED 400 24 33 19 9.75b Label5 32 152 129 17 9.75b Label6 168 152 57 17 9.75b "
+        "Label7 232 152 33 17 9.75b Label8 272 152 33 17 9.75b Label9 312 152 33 17 9.75b "
+        "Label10 352 152 33 17 9.75b Label11 392 152 65 17 9.75b Label12 464 152 81 17 9.75b "
+        "Label13 544 152 33 17 9.75b btSave 496 544 97 25 btOpen 304 168 169 201 "
+        "Check1_0 8 176 17 17 Check1_14 8 512 17 17 nom1_0 32 176 129 19 nom1_14 32 512 129 19 "
+        "Pays1_0 168 176 57 19 Pays1_14 168 512 57 19 SP1_0 232 176 33 19 SP1_14 232 512 33 19 "
+        "RO1_0 272 176 33 19 RO1_14 272 512 33 19 GR1_0 312 176 33 19 GR1_14 312 512 33 19 "
+        "Ene1_0 352 176 33 19 Ene1_14 352 512 33 19 bless1_0 392 176 65 19 "
+        "bless1_14 392 512 65 19 Dope1_0 464 176 73 19 Dope1_14 464 512 73 19 PM1_0 544 176 33 19 "
+        "PM1_14 544 512 33 19 Fra_ord 584 128 209 409 9.75b Label15 8 24 33 17 9.75b "
+        "Label16 48 24 33 17 9.75b Label17 88 24 33 17 9.75b Label18 128 24 33 17 9.75b "
+        "Label19 168 24 33 17 9.75b PM2_0 8 48 33 19 PM2_14 8 384 33 19 PE2_0 48 48 33 19 "
+        "PE2_14 48 384 33 19 PL2_0 88 48 33 19 PL2_14 88 384 33 19 PA2_0 128 48 33 19 "
+        "PA2_14 128 384 33 19 PT2_0 168 48 33 19 PT2_14 168 384 33 19");
 
     std::set<QString> names;
     for (const QWidget* widget : guide.findChildren<QWidget*>(QRegularExpression("^(?!qt_)."))) {
         const QString name = widget->accessibleName();
-        EXPECT_TRUE(names.insert(name).second && !name.isEmpty()) << name.toStdString();
+        SCOPED_TRACE(name.toStdString());
+        EXPECT_TRUE(names.insert(name).second && !name.isEmpty());
         if (const auto* field = qobject_cast<const QLineEdit*>(widget)) {
-            EXPECT_LE(QFontMetrics(field->font()).horizontalAdvance(field->text()), textRoom(field))
-                << name.toStdString();
+            EXPECT_LE(field->fontMetrics().horizontalAdvance(field->text()), textRoom(field));
         } else if (const auto* label = qobject_cast<const QLabel*>(widget)) {
-            EXPECT_LE(QFontMetrics(label->font()).horizontalAdvance(label->text()),
-                      label->contentsRect().width())
-                << name.toStdString();
+            EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()),
+                      label->contentsRect().width());
         }
     }
     EXPECT_EQ(control(guide, "PE_USED")->accessibleName(), QStringLiteral("PE dépensés"));
@@ -78,8 +75,7 @@ TEST_F(GuideTest, ShowsOnlyItsPictureButtonThenOneRowPerRiderWhoseNameOpensItsOr
     // The team's controls are built hidden once the window has been painted.
     ASSERT_TRUE(QTest::qWaitFor([&] { return guide.findChild<QWidget*>("sectors") != nullptr; }));
     const QWidgetList named = guide.findChildren<QWidget*>(QRegularExpression("^(?!qt_)."));
-    EXPECT_EQ(std::ranges::count_if(named, &QWidget::isVisible), 1);
-    EXPECT_TRUE(shown("btOpen"));
+    EXPECT_TRUE(shown("btOpen") && std::ranges::count_if(named, &QWidget::isVisible) == 1);
     const auto* open = control<QPushButton>(guide, "btOpen");
     EXPECT_EQ(open->iconSize(), QSize(135, 169));
     EXPECT_EQ(qAlpha(open->icon().pixmap(open->iconSize()).toImage().pixel(10, 10)), 255);
@@ -88,8 +84,7 @@ TEST_F(GuideTest, ShowsOnlyItsPictureButtonThenOneRowPerRiderWhoseNameOpensItsOr
     for (const char* name : {"cEquipe", "Fra_used", "PL_USED", "sectors", "Label5", "Fra_ord"}) {
         EXPECT_TRUE(shown(name)) << name;
     }
-    EXPECT_FALSE(shown("btOpen"));
-    EXPECT_EQ(guide.focusWidget(), control(guide, "btSave"));
+    EXPECT_TRUE(!shown("btOpen") && guide.focusWidget() == control(guide, "btSave"));
     for (int row = 0; row < kRows; ++row) {
         const QString at = "_" + QString::number(row);
         EXPECT_EQ(shown("nom1" + at) && shown("Pays1" + at) && shown("PM1" + at), row < 3) << row;
@@ -145,35 +140,32 @@ TEST_F(GuideTest, OnlyAPickFromTheListLocksTheSectors) {
     EXPECT_EQ(guide.roster().sectors, "2");
 }
 
-// One rider's road through the real windows over the example team; the orders
-// file carries each rider's key and name as the team file gives them.
+// The orders file carries each rider's key and name as the example team file gives them.
 TEST_F(GuideTest, OneRidersOrdersReachTheOrdersFile) {
     const std::string team = test::sourceFile("examples/equipe-exemple.cyc");
-    test::openTeamFile(guide, host, team);
-    test::pickNext(guide, "sectors");  // 2, then 3
-    test::withOrdres(
-        host, [&] { QTest::mouseDClick(control(guide, "nom1_0"), Qt::LeftButton); },
-        [](Ordres& ordres) {
-            test::pickNext(ordres, "cbPE_0", 3);
-            test::pickNext(ordres, "cbPE_1", 2);
-            QTest::mouseClick(control(ordres, "Check1_0"), Qt::LeftButton);
-            test::pickNext(ordres, "cbPA", 4);
-            test::pickNext(ordres, "cbdope", 2);  // Clean, Amphétamines, EPO
-            QTest::mouseClick(control(ordres, "btconfirme"), Qt::LeftButton);
-            QTest::mouseClick(control(ordres, "OKButton"), Qt::LeftButton);
-            EXPECT_FALSE(ordres.isVisible());
-        });
+    load(team);
+    pickNext(guide, "sectors");  // 2, then 3
+    drive = [](Ordres& ordres) {
+        pickNext(ordres, "cbPE_0", 3);
+        pickNext(ordres, "cbPE_1", 2);
+        QTest::mouseClick(control(ordres, "Check1_0"), Qt::LeftButton);
+        pickNext(ordres, "cbPA", 4);
+        pickNext(ordres, "cbdope", 2);  // Clean, Amphétamines, EPO
+        QTest::mouseClick(control(ordres, "btconfirme"), Qt::LeftButton);
+        QTest::mouseClick(control(ordres, "OKButton"), Qt::LeftButton);
+        EXPECT_FALSE(ordres.isVisible());
+    };
+    QTest::mouseDClick(control(guide, "nom1_0"), Qt::LeftButton);
     host.chooserAnswers = {"/t/ordres.ord"};
     QTest::mouseClick(control(guide, "btSave"), Qt::LeftButton);
     EXPECT_FALSE(guide.isVisible());
 
     const QStringList lines = QString::fromLatin1(team).split("\r\n", Qt::SkipEmptyParts);
-    QString expected = lines[0] + "\r\n";
+    QString expected = lines[0] + "\r\n",
+            orders = ",1,0,0,0,4,1,0,0,0,0,0,0,0,0,0,3,2,0,0,0,0,0,0,0,0,2";
     for (const QString& rider : lines.mid(4)) {
-        const QString orders = rider == lines[4]
-                                   ? ",1,0,0,0,4,1,0,0,0,0,0,0,0,0,0,3,2,0,0,0,0,0,0,0,0,2"
-                                   : QString(",0").repeated(26);
         expected += rider.section(',', 0, 0) + ',' + rider.section(',', 11) + orders + "\r\n";
+        orders = QString(",0").repeated(26);  // the other riders have no orders
     }
     EXPECT_EQ(QString::fromLatin1(host.files.at("/t/ordres.ord")), expected);
 }

@@ -1,22 +1,21 @@
 // The orders dialog, driven with the keyboard and the mouse as a user does.
-#include <QRegularExpression>
+#include <QCheckBox>
 
 #include "tests/support/WidgetTest.h"
 
 namespace rdo {
 namespace {
 
-using test::control;
+using OrdresTest = test::WidgetTest;
 
 // Ten sectors and a row with orders: what shows, where, five ticks at most, Tab.
-TEST(Ordres, OpensOnTheRowWithEveryControlInPlace) {
-    test::FakeHost host;
+TEST_F(OrdresTest, OpensOnTheRowWithEveryControlInPlace) {
     Roster roster = test::loadedRoster(test::teamFile({"1|0|0|0|Alpha"}));
     roster.sectors = "10";
     roster.rows[0].PEplus = "0,0,0,0,0,0,0,0,0,3";
     roster.rows[0].PTplus = "1,0,1,0,0,0,0,0,0,0";
     roster.rows[0].Dope1 = "+EPO";
-    test::openRow(roster, host, 0, [&](Ordres& ordres) {
+    drive = [&](Ordres& ordres) {
         EXPECT_EQ(QApplication::focusWidget(), control(ordres, "OKButton"));
         EXPECT_EQ(control<QLineEdit>(ordres, "nomcour")->text(), "Alpha 1");
         EXPECT_EQ(control<QComboBox>(ordres, "cbPE_9")->currentText(), "3");
@@ -24,25 +23,20 @@ TEST(Ordres, OpensOnTheRowWithEveryControlInPlace) {
         EXPECT_FALSE(control(ordres, "btconfirme")->isVisible());
         EXPECT_EQ(ordres.size(), QSize(425, 462));
         EXPECT_EQ(ordres.minimumSize(), ordres.maximumSize());
-        test::expectPlaces(
-            ordres,
-            "nomcour 72 8 273 33 18b  Label1 40 56 65 17 9.75b  Label2 120 56 65 17 9.75b "
-            "Label3 200 56 65 17 9.75b  Label4 280 56 65 17 9.75b  SP 56 80 41 17 "
-            "RO 136 80 41 17  GR 216 80 41 17  PM 296 80 41 17  Label6 40 120 65 17 9.75b "
-            "Label7 120 120 65 17 9.75b  Label8 200 120 65 17 9.75b  Label9 280 120 65 17 9.75b "
-            "cbPM 48 144 49 21  cbPA 128 144 49 21  cbPT 208 144 49 21  cbPL 288 144 49 21 "
-            "Label5_0 24 200 57 17  Label5_1 104 200 57 17  Label5_2 184 200 57 17 "
-            "Label5_3 256 200 57 17  Label5_4 336 200 57 17  Label5_5 24 280 57 17 "
-            "Label5_6 104 280 57 17  Label5_7 184 280 57 17  Label5_8 256 280 57 17 "
-            "Label5_9 336 280 73 17  cbPE_0 24 216 49 21  cbPE_1 104 216 49 21 "
-            "cbPE_2 184 216 49 21  cbPE_3 256 216 49 21  cbPE_4 336 216 49 21 "
-            "cbPE_5 24 296 49 21  cbPE_6 104 296 49 21  cbPE_7 184 296 49 21 "
-            "cbPE_8 256 296 49 21  cbPE_9 336 296 49 21  Check1_0 32 240 41 17 "
-            "Check1_1 112 240 41 17  Check1_2 192 240 41 17  Check1_3 264 240 41 17 "
-            "Check1_4 344 240 41 17  Check1_5 32 320 41 17  Check1_6 112 320 41 17 "
-            "Check1_7 192 320 41 17  Check1_8 264 320 41 17  Check1_9 344 320 41 17 "
-            "cbdope 56 360 121 21  btconfirme 224 360 121 25  CancelButton 120 416 81 25 "
-            "OKButton 232 416 81 25");
+        QString places =
+            "nomcour 72 8 273 33 18b Label1 40 56 65 17 9.75b Label2 120 56 65 17 9.75b "
+            "Label3 200 56 65 17 9.75b Label4 280 56 65 17 9.75b SP 56 80 41 17 RO 136 80 41 17 "
+            "GR 216 80 41 17 PM 296 80 41 17 Label6 40 120 65 17 9.75b Label7 120 120 65 17 9.75b "
+            "Label8 200 120 65 17 9.75b Label9 280 120 65 17 9.75b cbPM 48 144 49 21 "
+            "cbPA 128 144 49 21 cbPT 208 144 49 21 cbPL 288 144 49 21 cbdope 56 360 121 21 "
+            "btconfirme 224 360 121 25 CancelButton 120 416 81 25 OKButton 232 416 81 25";
+        for (int i = 0; i < 10; ++i) {  // two rows of five sectors
+            const int x = QList{24, 104, 184, 256, 336}[i % 5], y = i < 5 ? 200 : 280;
+            places += QString::asprintf(
+                " Label5_%d %d %d %d 17 cbPE_%d %d %d 49 21 Check1_%d %d %d 41 17", i, x, y,
+                i < 9 ? 57 : 73, i, x, y + 16, i, x + 8, y + 40);
+        }
+        expectPlaces(ordres, places);
 
         for (int k : {1, 3, 4, 5}) {  // 0 and 2 are ticked already: the fourth click is refused
             auto* box = control<QCheckBox>(ordres, "Check1_" + QString::number(k));
@@ -50,40 +44,35 @@ TEST(Ordres, OpensOnTheRowWithEveryControlInPlace) {
             EXPECT_EQ(box->isChecked(), k < 5) << k;
         }
 
-        test::pickNext(ordres, "cbdope");  // shows btconfirme
+        pickNext(ordres, "cbdope");  // shows btconfirme
         control(ordres, "OKButton")->setFocus();
-        for (const QString& name :
-             QString("OKButton CancelButton cbPA cbPE_0 cbPE_1 cbPE_2 cbPE_3 cbPE_4 cbPE_5 cbPE_6 "
-                     "cbPE_7 cbPE_8 cbPE_9 cbPM cbPT cbPL Check1_0 Check1_1 Check1_2 Check1_3 "
-                     "Check1_4 Check1_5 Check1_6 Check1_7 Check1_8 Check1_9 cbdope btconfirme "
-                     "OKButton")
-                 .split(' ')) {
+        const QString tabOrder =
+            "OKButton CancelButton cbPA cbPE_0 cbPE_1 cbPE_2 cbPE_3 cbPE_4 cbPE_5 cbPE_6 cbPE_7 "
+            "cbPE_8 cbPE_9 cbPM cbPT cbPL Check1_0 Check1_1 Check1_2 Check1_3 Check1_4 Check1_5 "
+            "Check1_6 Check1_7 Check1_8 Check1_9 cbdope btconfirme OKButton";
+        for (const QString& name : tabOrder.split(' ')) {
             EXPECT_EQ(QApplication::focusWidget()->objectName(), name);
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         }
-    });
+    };
+    doubleClickRider(roster, host, 0);
 }
 
-// Typing is not picking: neither Enter nor leaving the field checks a limit,
-// and a text that is not a number is refused by "Sélectionner".
-TEST(Ordres, OnlyAPickFromTheListIsCheckedAtOnce) {
-    test::FakeHost host;
+// Typing is not picking: neither Enter nor leaving checks a limit; "Sélectionner" refuses "x".
+TEST_F(OrdresTest, OnlyAPickFromTheListIsCheckedAtOnce) {
     Roster roster = test::loadedRoster(test::teamFile({"1|0|0|0|Alpha"}));  // on 2 sectors
     roster.rows[1].PA2 = "20";  // any PA for Alpha is too many
-    test::openRow(roster, host, 0, [&](Ordres& ordres) {
+    drive = [&](Ordres& ordres) {
         EXPECT_EQ(ordres.findChildren<QWidget*>(QRegularExpression("_[2-9]$")), QWidgetList());
         auto* cbPA = control<QComboBox>(ordres, "cbPA");
         // A pick: the message shows over the picked item, which is then set back.
-        host.onMessage = [&](const std::string&) { EXPECT_EQ(cbPA->currentText(), "1"); };
-        test::pickNext(ordres, "cbPA");
+        host.onMessage = [&](const std::string&) { EXPECT_NE(cbPA->currentText(), "0"); };
+        pickNext(ordres, "cbPA");
         ASSERT_EQ(host.messages.size(), 1u);
         EXPECT_EQ(cbPA->currentText(), "0");
 
-        host.onMessage = nullptr;
         cbPA->lineEdit()->selectAll();
-        QTest::keyClicks(cbPA, "1");
-        QTest::keyClick(cbPA, Qt::Key_Return);
-        QTest::keyClick(cbPA, Qt::Key_Tab);
+        QTest::keyClicks(cbPA, "1\r\t");      // Enter, then Tab
         EXPECT_EQ(cbPA->currentText(), "1");  // not completed to "10"
         EXPECT_EQ(cbPA->count(), 11);
         EXPECT_EQ(host.messages.size(), 1u);
@@ -93,7 +82,8 @@ TEST(Ordres, OnlyAPickFromTheListIsCheckedAtOnce) {
         QTest::mouseClick(control(ordres, "OKButton"), Qt::LeftButton);
         EXPECT_TRUE(ordres.isVisible());
         EXPECT_NE(host.messages.back().find("« x » dans PA"), std::string::npos);
-    });
+    };
+    doubleClickRider(roster, host, 0);
 }
 
 }  // namespace
