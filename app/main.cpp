@@ -1,9 +1,9 @@
 #include <QApplication>
 
-#include "host/qt/Application.h"
-#include "host/qt/QtHost.h"
-#include "orders/ui/Ordres.h"
-#include "roster/ui/Guide.h"
+#include "app/Application.h"
+#include "app/QtHost.h"
+#include "widgets/guide/Guide.h"
+#include "widgets/ordres/Ordres.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);

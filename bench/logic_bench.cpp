@@ -3,10 +3,11 @@
 
 #include <variant>
 
+#include "actions/MainActions.h"
 #include "orderfile/OrdersFile.h"
+#include "orders/Limits.h"
 #include "orders/OrdersDialog.h"
-#include "roster/MainActions.h"
-#include "roster/TeamFile.h"
+#include "teamfile/TeamFile.h"
 #include "tests/support/FakeHost.h"
 
 namespace rdo {
@@ -35,10 +36,9 @@ void commitWholeTeam(benchmark::State& state) {
         pickSectorPE(dialog, roster, host, 1, "1");
         setSectorWork(dialog, host, 0, 1);
         setSectorWork(dialog, host, 2, 1);
-        pickAllocation(dialog, roster, host, Allocation::PM, "1");
-        pickAllocation(dialog, roster, host, Allocation::PA, "1");
-        pickAllocation(dialog, roster, host, Allocation::PT, "1");
-        pickAllocation(dialog, roster, host, Allocation::PL, "0");
+        for (const RaceAllocation& allocation : kRaceAllocations) {
+            pickAllocation(dialog, roster, host, allocation, allocation.name[1] == 'L' ? "0" : "1");
+        }
         pickDoping(dialog, "Clean");
         confirmDoping(dialog);
         commitOrders(dialog, roster, host);

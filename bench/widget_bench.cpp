@@ -11,10 +11,10 @@
 #include <memory>
 #include <vector>
 
-#include "host/qt/Application.h"
-#include "orders/ui/Ordres.h"
-#include "roster/ui/Guide.h"
+#include "app/Application.h"
 #include "tests/support/FakeHost.h"
+#include "widgets/guide/Guide.h"
+#include "widgets/ordres/Ordres.h"
 
 namespace rdo {
 namespace {

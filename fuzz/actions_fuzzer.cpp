@@ -16,23 +16,29 @@
 #include <numeric>
 #include <tuple>
 
+#include "actions/MainActions.h"
 #include "fuzz/Checks.h"
+#include "model/Numbers.h"
 #include "orderfile/OrdersFile.h"
-#include "orders/Numbers.h"
-#include "roster/MainActions.h"
+#include "orders/Limits.h"
 #include "tests/support/FakeHost.h"
 
 namespace rdo::fuzz {
 namespace {
 
-// The combos of points, cbPE and then in Allocation's order: their list "0" to
+// The combos of points, cbPE and then the race allocations: their list "0" to
 // items - 1, the row field and the total they add to, the race's limit.
-constexpr std::tuple<int, std::string RosterRow::*, std::string Roster::*, long long> kPoints[] = {
-    {8, &RosterRow::PE2, &Roster::PE_USED, 25},
-    {8, &RosterRow::PM2, &Roster::PM_USED, 20},
-    {11, &RosterRow::PA2, &Roster::PA_USED, 20},
-    {6, &RosterRow::PT2, &Roster::PT_USED, 20},
-    {6, &RosterRow::PL2, &Roster::PL_USED, 7}};
+using Points = std::tuple<int, std::string RosterRow::*, std::string Roster::*, long long>;
+const std::array<Points, 5> kPoints = [] {
+    std::array<Points, 5> points{
+        Points{kSectorPELastItem + 1, &RosterRow::PE2, &Roster::PE_USED, kRacePE}};
+    for (std::size_t i = 0; i < kRaceAllocations.size(); ++i) {
+        const RaceAllocation& allocation = kRaceAllocations[i];
+        points[i + 1] = {allocation.lastItem + 1, allocation.field, allocation.total,
+                         allocation.limit};
+    }
+    return points;
+}();
 constexpr const char* kProducts[] = {"Clean", "Amphétamines", "EPO", "PFC"};
 
 template <typename Range, typename Item>
@@ -113,7 +119,7 @@ struct Session {
     // The combo numbered as in the script; what is typed into a hidden cbdope goes nowhere.
     std::string& combo(OrdersDialog& dialog, int number) {
         return number < kSectors       ? dialog.cbPE.at(static_cast<std::size_t>(number))
-               : number < kSectors + 4 ? allocationText(dialog, Allocation(number - kSectors))
+               : number < kSectors + 4 ? dialog.*kRaceAllocations.at(number - kSectors).combo
                : dialog.cbdopeVisible  ? dialog.cbdope
                                        : nowhere;
     }
@@ -126,14 +132,14 @@ struct Session {
         const std::size_t messages = host.messages.size();
         number < kSectors
             ? pickSectorPE(dialog, roster, host, number, item)
-            : pickAllocation(dialog, roster, host, Allocation(number - kSectors), item);
+            : pickAllocation(dialog, roster, host, kRaceAllocations.at(number - kSectors), item);
         const long long mine = number >= kSectors
                                    ? valueOf(combo(dialog, number))
                                    : std::transform_reduce(dialog.cbPE.begin(), dialog.cbPE.end(),
                                                            0LL, std::plus<>(), valueOf);
         const long long others = sum(field) - std::stoll(roster.rows.at(roster.currentRow).*field);
         require(host.messages.size() > messages ||
-                    ((number >= kSectors || mine <= 10) && others + mine <= limit),
+                    ((number >= kSectors || mine <= kRiderPE) && others + mine <= limit),
                 "an accepted pick breaks a limit");
     }
 

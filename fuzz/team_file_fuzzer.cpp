@@ -5,7 +5,7 @@
 
 #include "fuzz/Checks.h"
 #include "orderfile/OrdersFile.h"
-#include "roster/TeamFile.h"
+#include "teamfile/TeamFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace rdo;

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "roster/Roster.h"
+#include "model/Roster.h"
 
 namespace rdo {
 

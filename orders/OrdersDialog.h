@@ -7,17 +7,18 @@
 #include <string>
 #include <string_view>
 
-#include "roster/Roster.h"
+#include "model/Roster.h"
 
 namespace rdo {
 
 class Host;
+struct RaceAllocation;
 
 /// The dialog's values. It is created for each opening and discarded at each
 /// closing; nothing survives between openings.
 struct OrdersDialog {
-    std::string nomcour = "Text1";
-    std::string SP = "Text1", RO = "Text1", GR = "Text1", PM = "Text1";
+    std::string nomcour;
+    std::string SP, RO, GR, PM;
 
     std::string cbPM = "0", cbPA = "0", cbPT = "0", cbPL = "0";
     std::array<std::string, kSectors> cbPE{};
@@ -40,12 +41,6 @@ struct OrdersDialog {
 /// when the text is not a number.
 std::optional<int> sectorColumns(std::string_view sectorsText);
 
-/// The four race allocations: one combo of the dialog, one field of the row.
-enum class Allocation { PM, PA, PT, PL };
-
-/// The combo text of an allocation, for reading and typing.
-std::string& allocationText(OrdersDialog& dialog, Allocation kind);
-
 /// The dialog's opening, filled from the current row of `roster`. Restoring
 /// the stored work ticks counts as clicks, so a sixth tick is refused with
 /// the usual message.
@@ -56,8 +51,8 @@ void pickSectorPE(OrdersDialog& dialog, const Roster& roster, Host& host, int k,
                   const std::string& item);
 
 /// A pick of `item` from the list of one of the four race allocation combos.
-void pickAllocation(OrdersDialog& dialog, const Roster& roster, Host& host, Allocation kind,
-                    const std::string& item);
+void pickAllocation(OrdersDialog& dialog, const Roster& roster, Host& host,
+                    const RaceAllocation& allocation, const std::string& item);
 
 /// Sets sector k's work box; a change of value runs the box's click check.
 void setSectorWork(OrdersDialog& dialog, Host& host, int k, int value);

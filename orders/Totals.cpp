@@ -1,25 +1,32 @@
 #include "orders/Totals.h"
 
-#include "orders/Numbers.h"
+#include "model/Numbers.h"
+#include "orders/Limits.h"
 
 namespace rdo {
+namespace {
+
+// The sum of one row field over all 15 rows, as plain decimal text.
+std::string sumOf(const Roster& roster, std::string RosterRow::*field) {
+    long long sum = 0;
+    for (const RosterRow& row : roster.rows) {
+        sum += valueOf(row.*field);
+    }
+    return std::to_string(sum);
+}
+
+}  // namespace
 
 void recomputeTotals(Roster& roster) {
-    long long pa = 0, pl = 0, pm = 0, pt = 0, pe = 0, selected = 0;
+    int selected = 0;
     for (const RosterRow& row : roster.rows) {
-        pa += valueOf(row.PA2);
-        pl += valueOf(row.PL2);
-        pm += valueOf(row.PM2);
-        pt += valueOf(row.PT2);
-        pe += valueOf(row.PE2);
         selected += row.Check1;
     }
     roster.cptsel = std::to_string(selected);
-    roster.PA_USED = std::to_string(pa);
-    roster.PL_USED = std::to_string(pl);
-    roster.PM_USED = std::to_string(pm);
-    roster.PT_USED = std::to_string(pt);
-    roster.PE_USED = std::to_string(pe);
+    for (const RaceAllocation& allocation : kRaceAllocations) {
+        roster.*allocation.total = sumOf(roster, allocation.field);
+    }
+    roster.PE_USED = sumOf(roster, &RosterRow::PE2);
 }
 
 void applyDoping(const OrdersDialog& dialog, RosterRow& row) {
@@ -28,17 +35,17 @@ void applyDoping(const OrdersDialog& dialog, RosterRow& row) {
     }
     struct Product {
         const char* choice;
-        Rgb color;
         const char* text;
+        bool onRed;
     };
-    static const Product products[] = {{"Clean", kPaleBlue, "Propre"},
-                                       {"Amphétamines", kRed, "+Amphétamines"},
-                                       {"PFC", kRed, "+PFC"},
-                                       {"EPO", kRed, "+EPO"}};
+    static const Product products[] = {{"Clean", "Propre", false},
+                                       {"Amphétamines", "+Amphétamines", true},
+                                       {"PFC", "+PFC", true},
+                                       {"EPO", "+EPO", true}};
     for (const Product& product : products) {
         if (dialog.cbdope == product.choice) {
-            row.dopeColor = product.color;
             row.Dope1 = product.text;
+            row.dopeOnRed = product.onRed;
             return;
         }
     }

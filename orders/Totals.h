@@ -1,8 +1,8 @@
 // What leaving the orders dialog does to the roster, either way it is left.
 #pragma once
 
+#include "model/Roster.h"
 #include "orders/OrdersDialog.h"
-#include "roster/Roster.h"
 
 namespace rdo {
 

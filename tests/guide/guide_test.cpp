@@ -4,9 +4,9 @@
 #include <QPushButton>
 #include <set>
 
-#include "roster/ui/FitText.h"
-#include "roster/ui/Guide.h"
 #include "tests/support/WidgetTest.h"
+#include "widgets/guide/Guide.h"
+#include "widgets/kit/FitText.h"
 
 namespace rdo {
 namespace {

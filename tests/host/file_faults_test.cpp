@@ -11,11 +11,11 @@
 #include <fstream>
 #include <numeric>
 
-#include "host/qt/Application.h"
-#include "host/qt/QtHost.h"
+#include "actions/MainActions.h"
+#include "app/Application.h"
+#include "app/QtHost.h"
 #include "orderfile/OrdersFile.h"
-#include "roster/MainActions.h"
-#include "roster/TeamFile.h"
+#include "teamfile/TeamFile.h"
 #include "tests/support/FakeHost.h"
 
 namespace rdo {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "roster/Encoding.h"
+#include "model/Encoding.h"
 
 namespace rdo {
 namespace {

@@ -1,8 +1,8 @@
 // Inputs the fuzz targets found, replayed through the logic actions.
 #include <gtest/gtest.h>
 
+#include "actions/MainActions.h"
 #include "orders/OrdersDialog.h"
-#include "roster/MainActions.h"
 #include "tests/support/FakeHost.h"
 
 namespace rdo {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "actions/MainActions.h"
 #include "orderfile/OrdersFile.h"
-#include "roster/MainActions.h"
 #include "tests/support/FakeHost.h"
 
 namespace rdo {

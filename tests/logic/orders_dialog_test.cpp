@@ -1,9 +1,10 @@
 // The orders dialog's rules: opening, the limits at each pick, commit and rest.
 #include <gtest/gtest.h>
 
+#include "actions/MainActions.h"
 #include "orderfile/OrdersFile.h"
+#include "orders/Limits.h"
 #include "orders/OrdersDialog.h"
-#include "roster/MainActions.h"
 #include "tests/support/FakeHost.h"
 
 namespace rdo {
@@ -87,21 +88,21 @@ TEST_F(OrdersTest, SectorPEHeldToTenPerRiderAndTwentyFivePerRace) {
 }
 
 TEST_F(OrdersTest, RaceAllocationsHoldTheirLimitAndGoBackToTheStoredValue) {
-    const std::tuple<Allocation, std::string RosterRow::*, int, std::string> cases[] = {
-        {Allocation::PL, &RosterRow::PL2, 7, "Vous ne pouvez affecter que 7 PL par course"},
-        {Allocation::PA, &RosterRow::PA2, 20, "Vous ne pouvez affecter que 20 PA par course"},
-        {Allocation::PT, &RosterRow::PT2, 20, "Vous ne pouvez affecter que 20 PT par course"},
-        {Allocation::PM, &RosterRow::PM2, 20, "Vous ne pouvez affecter que 20 PM par course"}};
+    const std::tuple<const RaceAllocation&, std::string RosterRow::*, int, std::string> cases[] = {
+        {kRaceAllocations[3], &RosterRow::PL2, 7, "Vous ne pouvez affecter que 7 PL par course"},
+        {kRaceAllocations[1], &RosterRow::PA2, 20, "Vous ne pouvez affecter que 20 PA par course"},
+        {kRaceAllocations[2], &RosterRow::PT2, 20, "Vous ne pouvez affecter que 20 PT par course"},
+        {kRaceAllocations[0], &RosterRow::PM2, 20, "Vous ne pouvez affecter que 20 PM par course"}};
     for (const auto& [kind, field, limit, message] : cases) {
         host.messages.clear();
         row(1).*field = std::to_string(limit - 5);
         row(0).*field = "2";  // the rider's stored value, left out of the count
         OrdersDialog dialog = open(0);
         pickAllocation(dialog, roster, host, kind, "5");
-        EXPECT_EQ(allocationText(dialog, kind), "5") << message;
+        EXPECT_EQ(dialog.*kind.combo, "5") << message;
         pickAllocation(dialog, roster, host, kind, "6");
         EXPECT_EQ(host.messages, std::vector<std::string>{message});
-        EXPECT_EQ(allocationText(dialog, kind), "2") << message;
+        EXPECT_EQ(dialog.*kind.combo, "2") << message;
     }
 }
 
@@ -185,14 +186,14 @@ TEST_F(OrdersTest, OnlyAConfirmedDopingReachesTheRowAndTheLastPickWins) {
     pickDoping(dialog, "PFC");
     restRider(dialog, roster);  // at rest, the confirmed product still applies
     EXPECT_EQ(row(0).Dope1, "+PFC");
-    EXPECT_EQ(row(0).dopeColor, kRed);
+    EXPECT_TRUE(row(0).dopeOnRed);
 
     dialog = open(0);
     pickDoping(dialog, "Clean");
     confirmDoping(dialog);
     commitOrders(dialog, roster, host);
     EXPECT_EQ(row(0).Dope1, "Propre");
-    EXPECT_EQ(row(0).dopeColor, kPaleBlue);
+    EXPECT_FALSE(row(0).dopeOnRed);
 }
 
 TEST_F(OrdersTest, OneRidersRoadEndsInItsOrdersLine) {
@@ -202,7 +203,7 @@ TEST_F(OrdersTest, OneRidersRoadEndsInItsOrdersLine) {
         pickSectorPE(dialog, r, host, 0, "3");
         pickSectorPE(dialog, r, host, 1, "2");
         setSectorWork(dialog, host, 0, 1);
-        pickAllocation(dialog, r, host, Allocation::PA, "4");
+        pickAllocation(dialog, r, host, kRaceAllocations[1], "4");
         pickDoping(dialog, "EPO");
         confirmDoping(dialog);
         commitOrders(dialog, r, host);
@@ -210,7 +211,7 @@ TEST_F(OrdersTest, OneRidersRoadEndsInItsOrdersLine) {
     doubleClickRider(roster, host, 0);
     EXPECT_EQ(ordersLine(row(0)), "11,Alpha,1,0,0,0,4,1,0,0,0,0,0,0,0,0,0,3,2,0,0,0,0,0,0,0,0,2");
     EXPECT_EQ(row(0).PE2 + row(0).Dope1, "5+EPO");
-    EXPECT_EQ(row(0).dopeColor, kRed);
+    EXPECT_TRUE(row(0).dopeOnRed);
     EXPECT_EQ(roster.cptsel + roster.PE_USED + roster.PA_USED, "154");
     EXPECT_TRUE(host.messages.empty());
 }

@@ -3,7 +3,7 @@
 #include <tuple>
 
 #include "orderfile/OrdersFile.h"
-#include "roster/TeamFile.h"
+#include "teamfile/TeamFile.h"
 #include "tests/support/FakeHost.h"
 
 namespace rdo {

@@ -2,7 +2,7 @@
 
 #include <variant>
 
-#include "roster/TeamFile.h"
+#include "teamfile/TeamFile.h"
 #include "tests/support/FakeHost.h"
 
 namespace rdo {

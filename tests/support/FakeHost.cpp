@@ -5,7 +5,7 @@
 #include <stdexcept>
 #include <variant>
 
-#include "roster/TeamFile.h"
+#include "teamfile/TeamFile.h"
 
 namespace rdo::test {
 

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "host/Host.h"
+#include "model/Roster.h"
 #include "orders/OrdersDialog.h"
-#include "roster/Roster.h"
 
 namespace rdo::test {
 

@@ -3,7 +3,7 @@
 
 #include <QApplication>
 
-#include "host/qt/Application.h"
+#include "app/Application.h"
 
 int main(int argc, char* argv[]) {
     // Widget tests never need a display, also when ctest lists them at build time.

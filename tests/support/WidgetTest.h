@@ -8,9 +8,9 @@
 #include <QRegularExpression>
 #include <QTest>
 
-#include "orders/ui/Ordres.h"
-#include "roster/MainActions.h"
+#include "actions/MainActions.h"
 #include "tests/support/FakeHost.h"
+#include "widgets/ordres/Ordres.h"
 
 /// Failure messages show a QString as its text.
 inline void PrintTo(const QString& text, std::ostream* out) {

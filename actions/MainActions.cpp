@@ -1,0 +1,90 @@
+#include "actions/MainActions.h"
+
+#include <variant>
+
+#include "host/Host.h"
+#include "orderfile/OrdersFile.h"
+#include "orders/OrdersDialog.h"
+#include "teamfile/TeamFile.h"
+
+namespace rdo {
+namespace {
+
+void refuseTeamFile(Host& host, const std::string& path, const std::string& reason) {
+    host.showMessage("Le fichier d'équipe « " + path + " » ne peut pas être chargé : " + reason +
+                     "\n\nChoisissez un autre fichier d'équipe.");
+}
+
+}  // namespace
+
+bool openTeam(Roster& roster, Host& host) {
+    if (roster.loaded) {
+        return false;
+    }
+    const std::string path = host.chooseFile(kTeamFilter, ChooserPurpose::Open);
+    if (path.empty()) {
+        return false;
+    }
+    const FileRead read = host.readFile(path, kMaxTeamFileBytes);
+    if (read.tooLarge) {
+        refuseTeamFile(host, path, kTooLargeReason);
+        return false;
+    }
+    if (!read.error.empty()) {
+        refuseTeamFile(host, path, read.error + ".");
+        return false;
+    }
+    auto result = readTeamFile(read.bytes);
+    if (const auto* error = std::get_if<TeamFileError>(&result)) {
+        refuseTeamFile(host, path, error->reason);
+        return false;
+    }
+    roster = std::get<Roster>(std::move(result));
+    return true;
+}
+
+void pickSectors(Roster& roster, const std::string& item) {
+    roster.sectors = item;
+    roster.sectorsEnabled = false;
+}
+
+void doubleClickRider(Roster& roster, Host& host, int row) {
+    if (row < 0 || row >= kRows) {
+        return;
+    }
+    roster.currentRow = static_cast<std::int16_t>(row);
+    RosterRow& rider = roster.rows[static_cast<std::size_t>(row)];
+    if (!rider.inUse || !rider.checkVisible) {
+        return;
+    }
+    // Checked before the row changes, so a refused opening leaves the row as it was.
+    if (!sectorColumns(roster.sectors)) {
+        host.showMessage("Le nombre de secteurs « " + roster.sectors +
+                         " » n'est pas un nombre.\n\nChoisissez le nombre de secteurs de la "
+                         "course dans la liste « Nb de Secteurs » (de 2 à 10), puis "
+                         "double-cliquez à nouveau sur le coureur.");
+        return;
+    }
+    // A rider not selected holds "0" in every orders field: showing them is enough.
+    rider.ordersVisible = true;
+    rider.Check1 = 1;
+    roster.currentRiderName = rider.nom1;
+    OrdersDialog dialog = openOrdersDialog(roster, host);
+    host.showOrdersDialog(roster, dialog);
+}
+
+bool saveOrders(const Roster& roster, Host& host) {
+    const std::string path = host.chooseFile(kOrdersFilter, ChooserPurpose::Save);
+    if (path.empty()) {
+        return false;
+    }
+    if (const auto error = host.writeFile(path, ordersFileBytes(roster))) {
+        host.showMessage("Les ordres n'ont pas pu être enregistrés dans « " + path +
+                         " » : " + *error +
+                         ".\n\nVos ordres sont conservés : choisissez un autre emplacement.");
+        return false;
+    }
+    return true;
+}
+
+}  // namespace rdo

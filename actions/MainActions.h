@@ -1,0 +1,32 @@
+// The user's actions on the main window, over the roster.
+#pragma once
+
+#include <string>
+
+#include "model/Roster.h"
+
+namespace rdo {
+
+class Host;
+
+inline constexpr const char* kTeamFilter = "Fichiers d'équipe (*.cyc)|*.cyc|Tous (*.*)|*.*";
+inline constexpr const char* kOrdersFilter = "Fichiers d'ordres (*.ord)|*.ord|Tous (*.*)|*.*";
+
+/// `btOpen`: asks for a team file and loads it. A file that cannot be read or
+/// is not a team file gets a message and leaves the roster as it was. Returns
+/// whether a team was loaded.
+bool openTeam(Roster& roster, Host& host);
+
+/// A pick in the list of `sectors`: fixes the number of sectors for good.
+void pickSectors(Roster& roster, const std::string& item);
+
+/// A double-click on the name of row `row`: selects an available rider and
+/// shows the orders dialog for that row.
+void doubleClickRider(Roster& roster, Host& host, int row);
+
+/// `btSave`: asks for a file name and writes the orders file. Returns true
+/// once the whole file is written, when the program is to end; a failed write
+/// gets a message and leaves any existing file untouched.
+bool saveOrders(const Roster& roster, Host& host);
+
+}  // namespace rdo

@@ -1,0 +1,367 @@
+#include "widgets/guide/Guide.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "actions/MainActions.h"
+#include "widgets/guide/CyclistsPicture.h"
+#include "widgets/guide/GuideLook.h"
+#include "widgets/guide/RiderNameField.h"
+#include "widgets/kit/Kit.h"
+#include "widgets/kit/PickList.h"
+
+namespace rdo {
+namespace {
+
+// Positions are those of a 96 dpi screen; Qt scales the whole window on others.
+constexpr QSize kClientSize{792, 573};
+constexpr int kRowPitch = 24;
+constexpr int kGridCaptionTop = 152;
+constexpr int kGridRowTop = 176;
+constexpr int kOrdersCaptionTop = 24;
+constexpr int kOrdersRowTop = 48;
+constexpr int kRowFieldHeight = 19;
+constexpr int kCaptionHeight = 17;
+
+struct Caption {
+    const char* name;
+    const char* text;
+    QRect rect;
+    const char* accessibleName;
+};
+
+// The captions of the header band and of the sectors choice.
+constexpr Caption kHeadings[] = {
+    {"Label21", "Sélectionnés :", {24, 0, 101, 18}, "Légende Sélectionnés"},
+    {"LabPE", "Points d'échappée :", {56, 48, 140, 18}, "Légende Points d'échappée"},
+    {"LabPM", "Points de Motivation :", {264, 49, 161, 17}, "Légende Points de Motivation"},
+    {"LabK", "En Caisse :", {488, 48, 79, 18}, "Légende En Caisse"},
+    {"LabK2", "K", {632, 48, 11, 18}, "Unité K"},
+    {"Label14", "Nb de Secteurs:", {528, 88, 114, 18}, "Légende Nb de Secteurs"},
+};
+
+struct HeaderField {
+    const char* name;
+    std::string Roster::*text;
+    QRect rect;
+    TextStyle style;
+    const char* accessibleName;
+};
+
+constexpr HeaderField kHeaderFields[] = {
+    {"cptsel", &Roster::cptsel, {56, 16, 41, 25}, TextStyle::Counter, "Sélectionnés"},
+    {"cEquipe", &Roster::cEquipe, {168, 0, 473, 41}, TextStyle::Title, "Équipe"},
+    {"PE", &Roster::PE, {200, 45, 41, 25}, TextStyle::Counter, "Points d'échappée"},
+    {"PM", &Roster::PM, {424, 45, 41, 25}, TextStyle::Counter, "Points de Motivation"},
+    {"K", &Roster::K, {568, 45, 65, 25}, TextStyle::Counter, "En Caisse"},
+};
+
+// The totals of points spent, each with its caption at its left; positions
+// inside the frame Fra_used.
+struct Total {
+    const char* captionName;
+    const char* caption;
+    int captionLeft;
+    const char* name;
+    std::string Roster::*text;
+    int left;
+};
+
+constexpr Total kTotals[] = {
+    {"Label1", "PM", 24, "PM_USED", &Roster::PM_USED, 56},
+    {"Label2", "PE", 120, "PE_USED", &Roster::PE_USED, 144},
+    {"Label3", "PT", 200, "PT_USED", &Roster::PT_USED, 232},
+    {"Label4", "PA", 280, "PA_USED", &Roster::PA_USED, 312},
+    {"Label20", "PL", 368, "PL_USED", &Roster::PL_USED, 400},
+};
+constexpr int kTotalTop = 24;
+constexpr int kTotalWidth = 33;
+
+// A column of roster rows with its caption.
+struct Column {
+    const char* name;
+    std::string RosterRow::*text;
+    int left;
+    int width;
+    TextStyle style;
+    const char* captionName;
+    const char* caption;
+    int captionWidth;
+};
+
+// The grid, left to right; the rider's name comes first.
+constexpr Column kGridColumns[] = {
+    {"nom1", &RosterRow::nom1, 32, 129, TextStyle::Plain, "Label5", "Coureur", 129},
+    {"Pays1", &RosterRow::Pays1, 168, 57, TextStyle::Plain, "Label6", "Nation", 57},
+    {"SP1", &RosterRow::SP1, 232, 33, TextStyle::Centred, "Label7", "SP", 33},
+    {"RO1", &RosterRow::RO1, 272, 33, TextStyle::Centred, "Label8", "RO", 33},
+    {"GR1", &RosterRow::GR1, 312, 33, TextStyle::Centred, "Label9", "GR", 33},
+    {"Ene1", &RosterRow::Ene1, 352, 33, TextStyle::Centred, "Label10", "Ene", 33},
+    {"bless1", &RosterRow::bless1, 392, 65, TextStyle::Plain, "Label11", "Forme", 65},
+    {"Dope1", &RosterRow::Dope1, 464, 73, TextStyle::Plain, "Label12", "Dopage", 81},
+    {"PM1", &RosterRow::PM1, 544, 33, TextStyle::Centred, "Label13", "PM", 33},
+};
+constexpr std::size_t kDopeColumn = 7;
+static_assert(std::size(kGridColumns) == Guide::kRiderColumnCount);
+
+// The orders columns, inside the frame Fra_ord.
+constexpr Column kOrderColumns[] = {
+    {"PM2", &RosterRow::PM2, 8, 33, TextStyle::Order, "Label15", "PM", 33},
+    {"PE2", &RosterRow::PE2, 48, 33, TextStyle::Order, "Label16", "PE", 33},
+    {"PL2", &RosterRow::PL2, 88, 33, TextStyle::Order, "Label17", "PL", 33},
+    {"PA2", &RosterRow::PA2, 128, 33, TextStyle::Order, "Label18", "PA", 33},
+    {"PT2", &RosterRow::PT2, 168, 33, TextStyle::Order, "Label19", "PT", 33},
+};
+static_assert(std::size(kOrderColumns) == Guide::kOrderColumnCount);
+
+QString rowName(const QString& what, int row) {
+    return QStringLiteral("%1, ligne %2").arg(what).arg(row + 1);
+}
+
+QLabel* styledCaption(QWidget* parent, const QString& name, const QString& caption,
+                      const QRect& rect, TextStyle style, const QString& accessibleName) {
+    return addCaption(parent, name, caption, rect, fontOf(style), alignmentOf(style),
+                      accessibleName);
+}
+
+QLineEdit* setUpField(QLineEdit* field, const QString& name, const QRect& rect, TextStyle style,
+                      const QString& accessibleName) {
+    place(field, name, rect, accessibleName);
+    field->setReadOnly(true);
+    applyTextStyle(field, style);
+    return field;
+}
+
+}  // namespace
+
+Guide::Guide(Host& host, QWidget* parent) : QWidget(parent), host_(host) {
+    setObjectName(QStringLiteral("Guide"));
+    setWindowTitle(QStringLiteral("Rédaction des Ordres v1.0.1"));
+    setFixedSize(kClientSize);
+    setFont(sansSerif(8.25));
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, qColor(kPaleBlue));
+    palette.setColor(QPalette::Base, qColor(kPaleBlue));
+    setPalette(palette);
+
+    buildButtons();
+    refresh();
+}
+
+bool Guide::event(QEvent* event) {
+    // The team's two hundred controls stay hidden until a team is loaded: they
+    // are built once the window is on screen, so that it appears at once.
+    if (event->type() == QEvent::Paint && !sectors_) {
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                buildTeamControls();
+                refresh();  // settles the new controls, hidden until a team is loaded
+            },
+            Qt::QueuedConnection);
+    }
+    return QWidget::event(event);
+}
+
+void Guide::buildTeamControls() {
+    if (sectors_) {
+        return;
+    }
+    buildHeaderBand();
+    buildTotals();
+    buildGrid();
+}
+
+void Guide::buildHeaderBand() {
+    for (const Caption& heading : kHeadings) {
+        teamControls_.push_back(styledCaption(this, text(heading.name), text(heading.text),
+                                              heading.rect, TextStyle::Heading,
+                                              text(heading.accessibleName)));
+    }
+    for (const HeaderField& header : kHeaderFields) {
+        QLineEdit* field = setUpField(new QLineEdit(this), text(header.name), header.rect,
+                                      header.style, text(header.accessibleName));
+        teamControls_.push_back(field);
+        fields_.emplace_back(field, header.text);
+    }
+
+    sectors_ = place(new PickList({}, this), QStringLiteral("sectors"), {664, 87, 49, 21},
+                     QStringLiteral("Nb de Secteurs"));
+    // A list, not a text field: it keeps the system's colours.
+    QPalette palette = sectors_->palette();
+    palette.setColor(QPalette::Base, QApplication::palette(sectors_).color(QPalette::Base));
+    sectors_->setPalette(palette);
+    teamControls_.push_back(sectors_);
+    connect(sectors_, &PickList::picked, this, &Guide::sectorsPicked);
+    connect(sectors_, &PickList::typed, this,
+            [this](const QString& typed) { roster_.sectors = typed.toStdString(); });
+}
+
+void Guide::buildTotals() {
+    auto* frame =
+        place(new QGroupBox(QStringLiteral("Points Dépensés"), this), QStringLiteral("Fra_used"),
+              {40, 88, 465, 57}, QStringLiteral("Points Dépensés"));
+    applyTextStyle(frame, TextStyle::Plain);
+    teamControls_.push_back(frame);
+    for (const Total& total : kTotals) {
+        const QString spent = text(total.caption) + QStringLiteral(" dépensés");
+        styledCaption(frame, text(total.captionName), text(total.caption),
+                      {total.captionLeft, kTotalTop, kTotalWidth, kCaptionHeight}, TextStyle::Plain,
+                      QStringLiteral("Légende ") + spent);
+        QLineEdit* field = setUpField(new QLineEdit(frame), text(total.name),
+                                      {total.left, kTotalTop, kTotalWidth, kRowFieldHeight},
+                                      TextStyle::Total, spent);
+        // The totals can be typed over; the next recomputation replaces them.
+        field->setReadOnly(false);
+        fields_.emplace_back(field, total.text);
+        const auto member = total.text;
+        connect(field, &QLineEdit::textEdited, this,
+                [this, member](const QString& typed) { roster_.*member = typed.toStdString(); });
+    }
+}
+
+void Guide::buildGrid() {
+    for (const Column& column : kGridColumns) {
+        teamControls_.push_back(styledCaption(
+            this, text(column.captionName), text(column.caption),
+            {column.left, kGridCaptionTop, column.captionWidth, kCaptionHeight},
+            TextStyle::ColumnCaption, QStringLiteral("Titre de colonne ") + text(column.caption)));
+    }
+    auto* orders = place(new QGroupBox(QStringLiteral("Ordres"), this), QStringLiteral("Fra_ord"),
+                         {584, 128, 209, 409}, QStringLiteral("Ordres"));
+    applyTextStyle(orders, TextStyle::ColumnCaption);
+    teamControls_.push_back(orders);
+    for (const Column& column : kOrderColumns) {
+        styledCaption(orders, text(column.captionName), text(column.caption),
+                      {column.left, kOrdersCaptionTop, column.captionWidth, kCaptionHeight},
+                      TextStyle::ColumnCaption,
+                      QStringLiteral("Titre de colonne Ordres ") + text(column.caption));
+    }
+    for (int row = 0; row < kRows; ++row) {
+        buildRow(row, orders);
+    }
+}
+
+void Guide::buildRow(int row, QWidget* ordersFrame) {
+    RowControls& controls = rows_[static_cast<std::size_t>(row)];
+    const int gridTop = kGridRowTop + kRowPitch * row;
+    const int ordersTop = kOrdersRowTop + kRowPitch * row;
+
+    controls.Check1 = place(new QCheckBox(this), elementName("Check1", row), {8, gridTop, 17, 17},
+                            rowName(QStringLiteral("Sélection"), row));
+    controls.Check1->setEnabled(false);  // only the orders change it
+
+    auto* name = new RiderNameField(this);
+    connect(name, &RiderNameField::ordersRequested, this, [this, row] { riderDoubleClicked(row); });
+    for (std::size_t c = 0; c < controls.rider.size(); ++c) {
+        const Column& column = kGridColumns[c];
+        controls.rider[c] =
+            setUpField(c == 0 ? name : new QLineEdit(this), elementName(column.name, row),
+                       {column.left, gridTop, column.width, kRowFieldHeight}, column.style,
+                       rowName(text(column.caption), row));
+    }
+    for (std::size_t c = 0; c < controls.orders.size(); ++c) {
+        const Column& column = kOrderColumns[c];
+        controls.orders[c] =
+            setUpField(new QLineEdit(ordersFrame), elementName(column.name, row),
+                       {column.left, ordersTop, column.width, kRowFieldHeight}, column.style,
+                       rowName(QStringLiteral("Ordres ") + text(column.caption), row));
+    }
+}
+
+void Guide::buildButtons() {
+    const QString open = QStringLiteral("Ouvrir un fichier d'équipe");
+    btOpen_ = place(new QPushButton(this), QStringLiteral("btOpen"), {304, 168, 169, 201}, open);
+    btOpen_->setToolTip(open);
+    btOpen_->setIcon(cyclistsPicture());
+    btOpen_->setIconSize(kCyclistsPictureSize);
+    connect(btOpen_, &QPushButton::clicked, this, &Guide::openTeamClicked);
+
+    const QString save = QStringLiteral("Enregistrer Ordres");
+    btSave_ =
+        place(new QPushButton(save, this), QStringLiteral("btSave"), {496, 544, 97, 25}, save);
+    connect(btSave_, &QPushButton::clicked, this, &Guide::saveClicked);
+}
+
+void Guide::refresh() {
+    showIf(btOpen_, !roster_.loaded);
+    showIf(btSave_, roster_.loaded);
+    if (!sectors_) {
+        if (!roster_.loaded) {
+            return;
+        }
+        buildTeamControls();
+    }
+    for (QWidget* control : teamControls_) {
+        showIf(control, roster_.loaded);
+    }
+    for (const auto& [field, value] : fields_) {
+        showText(field, roster_.*value);
+    }
+
+    const auto& items = roster_.sectorsItems;
+    for (auto i = static_cast<std::size_t>(sectors_->count()); i < items.size(); ++i) {
+        sectors_->addItem(QString::fromStdString(items[i]));
+    }
+    const QString sectors = QString::fromStdString(roster_.sectors);
+    if (sectors_->currentText() != sectors) {
+        sectors_->setEditText(sectors);
+    }
+    if (sectors_->isEnabled() != roster_.sectorsEnabled) {
+        sectors_->setEnabled(roster_.sectorsEnabled);
+    }
+
+    for (std::size_t i = 0; i < rows_.size(); ++i) {
+        const RosterRow& row = roster_.rows[i];
+        const RowControls& controls = rows_[i];
+        for (std::size_t c = 0; c < controls.rider.size(); ++c) {
+            showIf(controls.rider[c], row.inUse);
+            showText(controls.rider[c], row.*kGridColumns[c].text);
+        }
+        // A screen reader says whose name it is, not only which row.
+        const QString who = rowName(QStringLiteral("Coureur ") + QString::fromStdString(row.nom1),
+                                    static_cast<int>(i));
+        if (row.inUse && controls.rider[0]->accessibleName() != who) {
+            controls.rider[0]->setAccessibleName(who);
+        }
+        setColor(controls.rider[kDopeColumn], QPalette::Base, row.dopeOnRed ? kRed : kPaleBlue);
+        showIf(controls.Check1, row.checkVisible);
+        if (controls.Check1->isChecked() != (row.Check1 == 1)) {
+            controls.Check1->setChecked(row.Check1 == 1);
+        }
+        for (std::size_t c = 0; c < controls.orders.size(); ++c) {
+            showIf(controls.orders[c], row.ordersVisible);
+            showText(controls.orders[c], row.*kOrderColumns[c].text);
+        }
+    }
+}
+
+void Guide::openTeamClicked() {
+    if (openTeam(roster_, host_)) {
+        refresh();
+        btSave_->setFocus();
+    }
+}
+
+void Guide::saveClicked() {
+    if (saveOrders(roster_, host_)) {
+        close();
+    }
+}
+
+void Guide::riderDoubleClicked(int row) {
+    doubleClickRider(roster_, host_, row);
+    refresh();
+    btSave_->setFocus();
+}
+
+void Guide::sectorsPicked(const QString& item) {
+    pickSectors(roster_, item.toStdString());
+    refresh();
+}
+
+}  // namespace rdo

@@ -1,0 +1,69 @@
+// The main window: shows the roster and forwards the user's actions to it.
+#pragma once
+
+#include <QWidget>
+#include <array>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "model/Roster.h"
+
+class QCheckBox;
+class QLineEdit;
+class QPushButton;
+
+namespace rdo {
+
+class Host;
+class PickList;
+
+class Guide : public QWidget {
+    Q_OBJECT
+  public:
+    explicit Guide(Host& host, QWidget* parent = nullptr);
+
+    const Roster& roster() const { return roster_; }
+
+    /// Shows what the roster holds; only the properties that differ change.
+    void refresh();
+
+    static constexpr std::size_t kRiderColumnCount = 9;  // nom1 ... PM1
+    static constexpr std::size_t kOrderColumnCount = 5;  // PM2 ... PT2
+
+  protected:
+    bool event(QEvent* event) override;
+
+  private:
+    struct RowControls {
+        QCheckBox* Check1 = nullptr;
+        std::array<QLineEdit*, kRiderColumnCount> rider{};
+        std::array<QLineEdit*, kOrderColumnCount> orders{};
+    };
+
+    void buildTeamControls();
+    void buildHeaderBand();
+    void buildTotals();
+    void buildGrid();
+    void buildRow(int row, QWidget* ordersFrame);
+    void buildButtons();
+
+    void openTeamClicked();
+    void saveClicked();
+    void riderDoubleClicked(int row);
+    void sectorsPicked(const QString& item);
+
+    Host& host_;
+    Roster roster_;
+
+    /// Everything shown once a team is loaded, besides the rows and buttons.
+    std::vector<QWidget*> teamControls_;
+    /// The header values and the totals, with the roster text each shows.
+    std::vector<std::pair<QLineEdit*, std::string Roster::*>> fields_;
+    std::array<RowControls, kRows> rows_{};
+    PickList* sectors_ = nullptr;
+    QPushButton* btOpen_ = nullptr;
+    QPushButton* btSave_ = nullptr;
+};
+
+}  // namespace rdo
