@@ -17,8 +17,8 @@ void refuseTeamFile(Host& host, const std::string& path, const std::string& reas
 
 }  // namespace
 
-bool openTeam(Roster& roster, Host& host) {
-    if (roster.loaded) {
+bool openTeam(Session& session, Host& host) {
+    if (session.roster.loaded) {
         return false;
     }
     const std::string path = host.chooseFile(kTeamFilter, ChooserPurpose::Open);
@@ -39,7 +39,8 @@ bool openTeam(Roster& roster, Host& host) {
         refuseTeamFile(host, path, error->reason);
         return false;
     }
-    roster = std::get<Roster>(std::move(result));
+    session.roster = std::get<Roster>(std::move(result));
+    session.teamPath = path;
     return true;
 }
 
@@ -48,7 +49,8 @@ void pickSectors(Roster& roster, const std::string& item) {
     roster.sectorsEnabled = false;
 }
 
-void doubleClickRider(Roster& roster, Host& host, int row) {
+void doubleClickRider(Session& session, Host& host, int row) {
+    Roster& roster = session.roster;
     if (row < 0 || row >= kRows) {
         return;
     }
@@ -73,12 +75,12 @@ void doubleClickRider(Roster& roster, Host& host, int row) {
     host.showOrdersDialog(roster, dialog);
 }
 
-bool saveOrders(const Roster& roster, Host& host) {
+bool saveOrders(const Session& session, Host& host) {
     const std::string path = host.chooseFile(kOrdersFilter, ChooserPurpose::Save);
     if (path.empty()) {
         return false;
     }
-    if (const auto error = host.writeFile(path, ordersFileBytes(roster))) {
+    if (const auto error = host.writeFile(path, ordersFileBytes(session.roster))) {
         host.showMessage("Les ordres n'ont pas pu être enregistrés dans « " + path +
                          " » : " + *error +
                          ".\n\nVos ordres sont conservés : choisissez un autre emplacement.");

@@ -1,9 +1,9 @@
-// The user's actions on the main window, over the roster.
+// The user's actions on the main window, over the session.
 #pragma once
 
 #include <string>
 
-#include "model/Roster.h"
+#include "actions/Session.h"
 
 namespace rdo {
 
@@ -15,18 +15,18 @@ inline constexpr const char* kOrdersFilter = "Fichiers d'ordres (*.ord)|*.ord|To
 /// `btOpen`: asks for a team file and loads it. A file that cannot be read or
 /// is not a team file gets a message and leaves the roster as it was. Returns
 /// whether a team was loaded.
-bool openTeam(Roster& roster, Host& host);
+bool openTeam(Session& session, Host& host);
 
 /// A pick in the list of `sectors`: fixes the number of sectors for good.
 void pickSectors(Roster& roster, const std::string& item);
 
 /// A double-click on the name of row `row`: selects an available rider and
 /// shows the orders dialog for that row.
-void doubleClickRider(Roster& roster, Host& host, int row);
+void doubleClickRider(Session& session, Host& host, int row);
 
 /// `btSave`: asks for a file name and writes the orders file. Returns true
 /// once the whole file is written, when the program is to end; a failed write
 /// gets a message and leaves any existing file untouched.
-bool saveOrders(const Roster& roster, Host& host);
+bool saveOrders(const Session& session, Host& host);
 
 }  // namespace rdo

@@ -44,12 +44,12 @@ void commitWholeTeam(benchmark::State& state) {
         commitOrders(dialog, roster, host);
     };
     for (auto _ : state) {
-        Roster roster = loaded;
-        pickSectors(roster, "5");
+        Session session{loaded};
+        pickSectors(session.roster, "5");
         for (int row = 0; row < kRows; ++row) {
-            doubleClickRider(roster, host, row);
+            doubleClickRider(session, host, row);
         }
-        benchmark::DoNotOptimize(roster);
+        benchmark::DoNotOptimize(session);
     }
     if (!host.messages.empty()) {
         state.SkipWithError("a pick was refused: the session is not the one intended");

@@ -46,15 +46,16 @@ long count(const Range& range, Item item) {
     return std::count(std::begin(range), std::end(range), item);
 }
 
-struct Session {
+struct Play {
     const std::uint8_t* data;
     const std::uint8_t* end;
     test::FakeHost host;
-    Roster roster;
+    Session session;
+    Roster& roster = session.roster;
     int riders = 0;
     std::string nowhere;
 
-    Session(const std::uint8_t* bytes, std::size_t size) : data(bytes), end(bytes + size) {
+    Play(const std::uint8_t* bytes, std::size_t size) : data(bytes), end(bytes + size) {
         // The roster the team file reader makes of the example's first lines.
         static const Roster example =
             test::loadedRoster(test::sourceFile("examples/equipe-exemple.cyc"));
@@ -146,7 +147,7 @@ struct Session {
     void save(int mode) {  // cancel, write, failed write
         host.chooserAnswers = {mode == 0 ? "" : "/ordres.ord"};
         host.writeError = mode == 2 ? std::make_optional("Disque plein") : std::nullopt;
-        require(saveOrders(roster, host) == (mode == 1), "a save went wrong");
+        require(saveOrders(session, host) == (mode == 1), "a save went wrong");
         data = mode == 1 ? end : data;  // a written file ends the program
     }
 
@@ -157,7 +158,7 @@ struct Session {
     // Plays actions in the main window, or in `dialog` until it is closed.
     void play(OrdersDialog* dialog) {
         const std::function<void()> actions[] = {
-            [&] { doubleClickRider(roster, host, next() % kRows); },
+            [&] { doubleClickRider(session, host, next() % kRows); },
             [&] { pickSectors(roster, roster.sectorsItems.at(next() % 9u)); },
             [&] { roster.sectors = text(); },
             [&] { save(next() % 3); },
@@ -190,6 +191,6 @@ struct Session {
 }  // namespace rdo::fuzz
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    rdo::fuzz::Session(data, size).play(nullptr);
+    rdo::fuzz::Play(data, size).play(nullptr);
     return 0;
 }

@@ -86,8 +86,9 @@ TEST(FileFaults, RefusedInFrenchWithEverythingLeftAsItWas) {
         SCOPED_TRACE(path);
         ScriptedQtHost host;
         host.answer = path;
-        Roster roster = open ? Roster{} : orders;
-        EXPECT_FALSE(open ? openTeam(roster, host) : saveOrders(roster, host));
+        Session session{open ? Roster{} : orders};
+        Roster& roster = session.roster;
+        EXPECT_FALSE(open ? openTeam(session, host) : saveOrders(session, host));
         EXPECT_EQ(roster, open ? Roster{} : orders);
         EXPECT_EQ(readAll(existing), old);
         const std::string head =
@@ -105,7 +106,7 @@ TEST(FileFaults, RefusedInFrenchWithEverythingLeftAsItWas) {
         }
         // Still usable: a good team loads; the orders replace the longer old file whole.
         host.answer = open ? good : existing;
-        EXPECT_TRUE(open ? openTeam(roster, host) : saveOrders(roster, host));
+        EXPECT_TRUE(open ? openTeam(session, host) : saveOrders(session, host));
         EXPECT_EQ(open ? roster.cEquipe : readAll(existing),
                   open ? "Vélo Club des Crêtes" : ordersFileBytes(orders));
         std::ofstream(existing, std::ios::binary) << old;

@@ -18,13 +18,14 @@ TEST(FuzzRegressions, TotalsStayExactForLargeTypedSectorPE) {
          "7999999992"}};
     for (const auto& [typed, PE2] : cases) {
         test::FakeHost host;
-        Roster roster = test::loadedRoster(test::sourceFile("examples/equipe-exemple.cyc"));
+        Session session{test::loadedRoster(test::sourceFile("examples/equipe-exemple.cyc"))};
+        Roster& roster = session.roster;
         roster.rows[0].PE2 = "7";  // another rider's committed PE
         host.onDialog = [&](Roster& opened, OrdersDialog& dialog) {
             dialog.cbPE = typed;
             EXPECT_TRUE(commitOrders(dialog, opened, host));
         };
-        doubleClickRider(roster, host, 5);
+        doubleClickRider(session, host, 5);
         EXPECT_EQ(roster.rows[5].PE2, PE2);
         EXPECT_EQ(roster.PE_USED, std::to_string(std::stoll(PE2) + 7));
     }

@@ -16,15 +16,16 @@ TEST(OpenTeam, LoadsTheChosenFileWithTheTeamFilter) {
     FakeHost host;
     host.files["/t/equipe.cyc"] = kTeam;
     host.chooserAnswers = {"/t/equipe.cyc"};
-    Roster roster;
-    EXPECT_TRUE(openTeam(roster, host));
+    Session session;
+    Roster& roster = session.roster;
+    EXPECT_TRUE(openTeam(session, host));
     EXPECT_EQ(host.filtersAsked,
               std::vector<std::string>{"Fichiers d'équipe (*.cyc)|*.cyc|Tous (*.*)|*.*"});
     EXPECT_TRUE(roster.loaded);
     EXPECT_EQ(roster.rows[2].nom1, "Dopé 3");
     EXPECT_TRUE(host.messages.empty());
     // The open button is gone once a team is loaded: no second team in a run.
-    EXPECT_FALSE(openTeam(roster, host));
+    EXPECT_FALSE(openTeam(session, host));
 }
 
 TEST(OpenTeam, CancelOrRefusalLeavesTheRosterAsItWas) {
@@ -32,9 +33,10 @@ TEST(OpenTeam, CancelOrRefusalLeavesTheRosterAsItWas) {
     host.files["/t/court.cyc"] = "T\n1\n";
     host.files["/t/gros.cyc"] = std::string(70 * 1024, 'x');
     host.chooserAnswers = {"", "/t/absent.cyc", "/t/court.cyc", "/t/gros.cyc"};
-    Roster roster;
+    Session session;
+    Roster& roster = session.roster;
     for (int attempt = 0; attempt < 4; ++attempt) {
-        EXPECT_FALSE(openTeam(roster, host));
+        EXPECT_FALSE(openTeam(session, host));
         EXPECT_EQ(roster, Roster{});
     }
     ASSERT_EQ(host.messages.size(), 3u);  // the cancel says nothing
@@ -48,16 +50,17 @@ TEST(OpenTeam, CancelOrRefusalLeavesTheRosterAsItWas) {
 
 TEST(SaveOrders, WritesTheWholeFileOrSaysWhyAndKeepsTheOrders) {
     FakeHost host;
-    const Roster roster = test::loadedRoster(kTeam);
+    const Session session{test::loadedRoster(kTeam)};
+    const Roster& roster = session.roster;
     host.chooserAnswers = {"", "/t/ordres", "/plein/ordres.ord"};
-    EXPECT_FALSE(saveOrders(roster, host));  // cancelled: nothing written, no message
+    EXPECT_FALSE(saveOrders(session, host));  // cancelled: nothing written, no message
     EXPECT_TRUE(host.files.empty() && host.messages.empty());
-    EXPECT_TRUE(saveOrders(roster, host));
+    EXPECT_TRUE(saveOrders(session, host));
     EXPECT_EQ(host.filtersAsked.back(), "Fichiers d'ordres (*.ord)|*.ord|Tous (*.*)|*.*");
     EXPECT_EQ(host.files.at("/t/ordres"), ordersFileBytes(roster));  // no extension added
 
     host.writeError = "Aucun espace disponible sur le périphérique";
-    EXPECT_FALSE(saveOrders(roster, host));  // the program stays open
+    EXPECT_FALSE(saveOrders(session, host));  // the program stays open
     EXPECT_EQ(host.messages,
               std::vector<std::string>{
                   "Les ordres n'ont pas pu être enregistrés dans « /plein/ordres.ord » : Aucun "
@@ -67,13 +70,14 @@ TEST(SaveOrders, WritesTheWholeFileOrSaysWhyAndKeepsTheOrders) {
 
 TEST(DoubleClick, SelectsAnAvailableRiderAndSkipsAnInjuredOne) {
     FakeHost host;
-    Roster roster = test::loadedRoster(kTeam);
+    Session session{test::loadedRoster(kTeam)};
+    Roster& roster = session.roster;
     Roster seen;
     host.onDialog = [&](Roster& r, OrdersDialog& dialog) {
         seen = r;
         EXPECT_EQ(dialog.nomcour, "Alpha 1");
     };
-    doubleClickRider(roster, host, 0);
+    doubleClickRider(session, host, 0);
     EXPECT_EQ(host.dialogsShown, 1);
     EXPECT_EQ(seen.currentRow, 0);
     EXPECT_EQ(seen.currentRiderName, "Alpha 1");
@@ -85,17 +89,18 @@ TEST(DoubleClick, SelectsAnAvailableRiderAndSkipsAnInjuredOne) {
 
     Roster expected = roster;  // an injured rider: only the current row moves
     expected.currentRow = 1;
-    doubleClickRider(roster, host, 1);
+    doubleClickRider(session, host, 1);
     EXPECT_EQ(host.dialogsShown, 1);
     EXPECT_TRUE(roster == expected);
 }
 
 TEST(DoubleClick, UnreadableSectorCountIsRefusedBeforeTheRowChanges) {
     FakeHost host;
-    Roster roster = test::loadedRoster(kTeam);
+    Session session{test::loadedRoster(kTeam)};
+    Roster& roster = session.roster;
     roster.sectors = "trois";
     const Roster before = roster;
-    doubleClickRider(roster, host, 0);
+    doubleClickRider(session, host, 0);
     EXPECT_EQ(host.dialogsShown, 0);
     EXPECT_EQ(roster.rows, before.rows);
     ASSERT_EQ(host.messages.size(), 1u);
@@ -103,7 +108,7 @@ TEST(DoubleClick, UnreadableSectorCountIsRefusedBeforeTheRowChanges) {
 
     host.onDialog = [](Roster&, OrdersDialog& dialog) { EXPECT_EQ(dialog.sectorCount, 10); };
     roster.sectors = "42";
-    doubleClickRider(roster, host, 0);
+    doubleClickRider(session, host, 0);
     EXPECT_EQ(host.dialogsShown, 1);
 }
 

@@ -208,7 +208,9 @@ TEST_F(OrdersTest, OneRidersRoadEndsInItsOrdersLine) {
         confirmDoping(dialog);
         commitOrders(dialog, r, host);
     };
-    doubleClickRider(roster, host, 0);
+    Session session{roster};
+    doubleClickRider(session, host, 0);
+    roster = session.roster;
     EXPECT_EQ(ordersLine(row(0)), "11,Alpha,1,0,0,0,4,1,0,0,0,0,0,0,0,0,0,3,2,0,0,0,0,0,0,0,0,2");
     EXPECT_EQ(row(0).PE2 + row(0).Dope1, "5+EPO");
     EXPECT_TRUE(row(0).dopeOnRed);

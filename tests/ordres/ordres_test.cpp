@@ -10,7 +10,8 @@ using OrdresTest = test::WidgetTest;
 
 // Ten sectors and a row with orders: what shows, where, five ticks at most, Tab.
 TEST_F(OrdresTest, OpensOnTheRowWithEveryControlInPlace) {
-    Roster roster = test::loadedRoster(test::teamFile({"1|0|0|0|Alpha"}));
+    Session session{test::loadedRoster(test::teamFile({"1|0|0|0|Alpha"}))};
+    Roster& roster = session.roster;
     roster.sectors = "10";
     roster.rows[0].PEplus = "0,0,0,0,0,0,0,0,0,3";
     roster.rows[0].PTplus = "1,0,1,0,0,0,0,0,0,0";
@@ -55,12 +56,13 @@ TEST_F(OrdresTest, OpensOnTheRowWithEveryControlInPlace) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         }
     };
-    doubleClickRider(roster, host, 0);
+    doubleClickRider(session, host, 0);
 }
 
 // Typing is not picking: neither Enter nor leaving checks a limit; "Sélectionner" refuses "x".
 TEST_F(OrdresTest, OnlyAPickFromTheListIsCheckedAtOnce) {
-    Roster roster = test::loadedRoster(test::teamFile({"1|0|0|0|Alpha"}));  // on 2 sectors
+    Session session{test::loadedRoster(test::teamFile({"1|0|0|0|Alpha"}))};  // on 2 sectors
+    Roster& roster = session.roster;
     roster.rows[1].PA2 = "20";  // any PA for Alpha is too many
     drive = [&](Ordres& ordres) {
         EXPECT_EQ(ordres.findChildren<QWidget*>(QRegularExpression("_[2-9]$")), QWidgetList());
@@ -83,7 +85,7 @@ TEST_F(OrdresTest, OnlyAPickFromTheListIsCheckedAtOnce) {
         EXPECT_TRUE(ordres.isVisible());
         EXPECT_NE(host.messages.back().find("« x » dans PA"), std::string::npos);
     };
-    doubleClickRider(roster, host, 0);
+    doubleClickRider(session, host, 0);
 }
 
 }  // namespace

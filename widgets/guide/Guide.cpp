@@ -198,7 +198,7 @@ void Guide::buildHeaderBand() {
     teamControls_.push_back(sectors_);
     connect(sectors_, &PickList::picked, this, &Guide::sectorsPicked);
     connect(sectors_, &PickList::typed, this,
-            [this](const QString& typed) { roster_.sectors = typed.toStdString(); });
+            [this](const QString& typed) { session_.roster.sectors = typed.toStdString(); });
 }
 
 void Guide::buildTotals() {
@@ -219,8 +219,9 @@ void Guide::buildTotals() {
         field->setReadOnly(false);
         fields_.emplace_back(field, total.text);
         const auto member = total.text;
-        connect(field, &QLineEdit::textEdited, this,
-                [this, member](const QString& typed) { roster_.*member = typed.toStdString(); });
+        connect(field, &QLineEdit::textEdited, this, [this, member](const QString& typed) {
+            session_.roster.*member = typed.toStdString();
+        });
     }
 }
 
@@ -288,35 +289,35 @@ void Guide::buildButtons() {
 }
 
 void Guide::refresh() {
-    showIf(btOpen_, !roster_.loaded);
-    showIf(btSave_, roster_.loaded);
+    showIf(btOpen_, !session_.roster.loaded);
+    showIf(btSave_, session_.roster.loaded);
     if (!sectors_) {
-        if (!roster_.loaded) {
+        if (!session_.roster.loaded) {
             return;
         }
         buildTeamControls();
     }
     for (QWidget* control : teamControls_) {
-        showIf(control, roster_.loaded);
+        showIf(control, session_.roster.loaded);
     }
     for (const auto& [field, value] : fields_) {
-        showText(field, roster_.*value);
+        showText(field, session_.roster.*value);
     }
 
-    const auto& items = roster_.sectorsItems;
+    const auto& items = session_.roster.sectorsItems;
     for (auto i = static_cast<std::size_t>(sectors_->count()); i < items.size(); ++i) {
         sectors_->addItem(QString::fromStdString(items[i]));
     }
-    const QString sectors = QString::fromStdString(roster_.sectors);
+    const QString sectors = QString::fromStdString(session_.roster.sectors);
     if (sectors_->currentText() != sectors) {
         sectors_->setEditText(sectors);
     }
-    if (sectors_->isEnabled() != roster_.sectorsEnabled) {
-        sectors_->setEnabled(roster_.sectorsEnabled);
+    if (sectors_->isEnabled() != session_.roster.sectorsEnabled) {
+        sectors_->setEnabled(session_.roster.sectorsEnabled);
     }
 
     for (std::size_t i = 0; i < rows_.size(); ++i) {
-        const RosterRow& row = roster_.rows[i];
+        const RosterRow& row = session_.roster.rows[i];
         const RowControls& controls = rows_[i];
         for (std::size_t c = 0; c < controls.rider.size(); ++c) {
             showIf(controls.rider[c], row.inUse);
@@ -341,26 +342,26 @@ void Guide::refresh() {
 }
 
 void Guide::openTeamClicked() {
-    if (openTeam(roster_, host_)) {
+    if (openTeam(session_, host_)) {
         refresh();
         btSave_->setFocus();
     }
 }
 
 void Guide::saveClicked() {
-    if (saveOrders(roster_, host_)) {
+    if (saveOrders(session_, host_)) {
         close();
     }
 }
 
 void Guide::riderDoubleClicked(int row) {
-    doubleClickRider(roster_, host_, row);
+    doubleClickRider(session_, host_, row);
     refresh();
     btSave_->setFocus();
 }
 
 void Guide::sectorsPicked(const QString& item) {
-    pickSectors(roster_, item.toStdString());
+    pickSectors(session_.roster, item.toStdString());
     refresh();
 }
 

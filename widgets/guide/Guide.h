@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "model/Roster.h"
+#include "actions/Session.h"
 
 class QCheckBox;
 class QLineEdit;
@@ -23,7 +23,7 @@ class Guide : public QWidget {
   public:
     explicit Guide(Host& host, QWidget* parent = nullptr);
 
-    const Roster& roster() const { return roster_; }
+    const Roster& roster() const { return session_.roster; }
 
     /// Shows what the roster holds; only the properties that differ change.
     void refresh();
@@ -54,7 +54,7 @@ class Guide : public QWidget {
     void sectorsPicked(const QString& item);
 
     Host& host_;
-    Roster roster_;
+    Session session_;
 
     /// Everything shown once a team is loaded, besides the rows and buttons.
     std::vector<QWidget*> teamControls_;
