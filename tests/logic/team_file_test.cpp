@@ -19,43 +19,32 @@ std::string refusal(const std::string& bytes) {
 
 TEST(TeamFile, ReadsHeaderAndRiderFieldsVerbatim) {
     const Roster roster = loadedRoster(
-        "Les Rouleurs, Équipe 1\r\n 12\r\n30\r\n150\r\n12,FRA,61,55,70,3,84,0,2,4,5,Abc Def\r\n");
-    EXPECT_EQ(std::vector<std::string>({roster.cEquipe, roster.PE, roster.PM, roster.K}),
+        "Les Rouleurs, Équipe 1\r\n 12\r\n30\r\n150\r\n12,FRA,61,55,70,3,84,0,2,4,5,Def, Abc\r\n");
+    EXPECT_EQ(std::vector({roster.cEquipe, roster.PE, roster.PM, roster.K}),
               std::vector<std::string>({"Les Rouleurs, Équipe 1", " 12", "30", "150"}));
     const RosterRow& row = roster.rows[0];
-    EXPECT_EQ(std::vector<std::string>({row.N1, row.Pays1, row.SP1, row.RO1, row.GR1, row.Ene1,
-                                        row.bless1, row.Dope1, row.PM1, row.P1, row.nom1}),
+    EXPECT_EQ(std::vector({row.N1, row.Pays1, row.SP1, row.RO1, row.GR1, row.Ene1, row.bless1,
+                           row.Dope1, row.PM1, row.P1, row.nom1}),
               std::vector<std::string>({"12", "FRA", "61", "55", "70", "84", "dispo", "EPO (4)",
-                                        "5", "Abc Def", "Abc Def 12"}));
-    EXPECT_TRUE(row.inUse && row.checkVisible && !row.ordersVisible);
-    EXPECT_FALSE(roster.rows[1].inUse);
-    EXPECT_EQ(roster.sectors, "2");
+                                        "5", "Def, Abc", "Def, Abc 12"}));
+    EXPECT_TRUE(row.inUse && row.checkVisible && !row.ordersVisible && !roster.rows[1].inUse);
     EXPECT_EQ(roster.sectorsItems,
               (std::vector<std::string>{"2", "3", "4", "5", "6", "7", "8", "9", "10"}));
+    EXPECT_EQ(loadedRoster(teamFile({"8|0|0|0|"})).rows[0].nom1, " 8");
 }
 
-TEST(TeamFile, InjuryAndDopingCompareAsTextAgainstZero) {
-    const std::vector<std::pair<std::string, std::string>> weeks = {
-        {"", "dispo"},   {"0", "dispo"},           {" 2", "dispo"},
-        {"-1", "dispo"}, {"00", "bléssé 00 sem."}, {"10", "bléssé 10 sem."}};
-    for (const auto& [field, shown] : weeks) {
-        const RosterRow row = loadedRoster(teamFile({"1|" + field + "|0|0|X"})).rows[0];
-        EXPECT_EQ(row.bless1, shown) << field;
-        EXPECT_EQ(row.checkVisible, shown == "dispo") << field;
+// Injury weeks and doping codes compare as texts against "0", by character code.
+TEST(TeamFile, InjuryAndDopingTexts) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"|0|0", "dispo Propre"},         {"0|-1|9", "dispo Propre"},
+        {" 2|1|2", "dispo Amphé (2)"},    {"-1|3|1", "dispo PFC (1)"},
+        {"00|4|x", "bléssé 00 sem. 4x)"}, {"10|1 |2", "bléssé 10 sem. 1 2)"},
+        {"0|01|7", "dispo 017)"}};
+    for (const auto& [weeksCodeDetail, shown] : cases) {
+        const RosterRow row = loadedRoster(teamFile({"1|" + weeksCodeDetail + "|X"})).rows[0];
+        EXPECT_EQ(row.bless1 + " " + row.Dope1, shown);
+        EXPECT_EQ(row.checkVisible, row.bless1 == "dispo");
     }
-    const std::vector<std::pair<std::string, std::string>> doping = {
-        {"|9", "Propre"}, {"-1|9", "Propre"}, {"1|2", "Amphé (2)"}, {"3|1", "PFC (1)"},
-        {"4|x", "4x)"},   {"1 |2", "1 2)"},   {"01|7", "017)"}};
-    for (const auto& [codeAndDetail, shown] : doping) {
-        EXPECT_EQ(loadedRoster(teamFile({"1|0|" + codeAndDetail + "|X"})).rows[0].Dope1, shown);
-    }
-}
-
-TEST(TeamFile, NamesKeepTheirCommasAndMayBeEmpty) {
-    const Roster roster = loadedRoster(teamFile({"7|0|0|0|Def, Abc, Jr", "8|0|0|0|"}));
-    EXPECT_EQ(roster.rows[0].P1, "Def, Abc, Jr");
-    EXPECT_EQ(roster.rows[0].nom1, "Def, Abc, Jr 7");
-    EXPECT_EQ(roster.rows[1].nom1, " 8");
 }
 
 TEST(TeamFile, ZeroToFifteenRidersWithAnyLineEnd) {
@@ -65,8 +54,7 @@ TEST(TeamFile, ZeroToFifteenRidersWithAnyLineEnd) {
         for (int i = 0; i < 15; ++i) {
             text += std::to_string(i) + ",FRA,1,2,3,4,5,0,0,0,6,R" + std::to_string(i) + end;
         }
-        const Roster full = loadedRoster(text + end + end);  // blank lines at the end: no rider
-        EXPECT_EQ(full.rows[14].P1, "R14");
+        EXPECT_EQ(loadedRoster(text + end + end).rows[14].P1, "R14");  // blank lines at the end
         EXPECT_EQ(refusal(text + "15,FRA,1,2,3,4,5,0,0,0,6,R15"),
                   "il décrit 16 coureurs (lignes 5 à 20), alors qu'une équipe en compte au plus "
                   "15.");
@@ -74,23 +62,31 @@ TEST(TeamFile, ZeroToFifteenRidersWithAnyLineEnd) {
 }
 
 TEST(TeamFile, RefusesWhatIsNotATeamFileAndSaysWhere) {
-    EXPECT_NE(refusal("a\nb\nc\n").find("il n'a que 3 lignes"), std::string::npos);
+    EXPECT_EQ(refusal("a\nb\nc\n"),
+              "il n'a que 3 lignes, alors qu'un fichier d'équipe commence par 4 lignes (nom de "
+              "l'équipe, points d'échappée, points de motivation, caisse).");
     EXPECT_EQ(refusal("T\n1\n2\n3\n1,FRA,1,2,3,4,5,0,0,0,6,A\n1,2,3\n"),
               "la ligne 6 (coureur 2) n'a que 2 virgules, alors qu'une ligne de coureur a au "
               "moins 11 virgules (12 champs).");
-    EXPECT_NE(refusal("T\n1\n2\n3\n\n1,FRA,1,2,3,4,5,0,0,0,6,A\n")
-                  .find("la ligne 5 (coureur 1) "
-                        "est vide"),
-              std::string::npos);
+    EXPECT_TRUE(refusal("T\n1\n2\n3\n\n1,FRA,1,2,3,4,5,0,0,0,6,A\n")
+                    .starts_with("la ligne 5 (coureur 1) est vide,"));
     EXPECT_EQ(refusal(std::string(kMaxTeamFileBytes + 1, 'x')), kTooLargeReason);
 }
 
-TEST(TeamFile, RemembersTheEncodingItCameIn) {
-    EXPECT_EQ(loadedRoster(teamFile({"1|0|0|0|Noël"})).encoding, Encoding::Utf8);
-    const Roster cp1252 =
-        loadedRoster("V\xE9lo\r\n1\r\n2\r\n3\r\n1,FRA,1,2,3,4,5,0,0,0,6,No\xEBl\r\n");
-    EXPECT_EQ(cp1252.encoding, Encoding::Windows1252);
-    EXPECT_EQ(cp1252.rows[0].nom1, "Noël 1");
+// UTF-8 when well-formed, else the game's Windows-1252, whose 0x80-0x9F are not Latin-1.
+TEST(TeamFile, ReadsUtf8OrTheGamesCodePage) {
+    const std::pair<std::string, std::string> teams[] = {
+        {"\xEF\xBB\xBF"
+         "Crêtes 𝄞",
+         "Crêtes 𝄞"},
+        {"C\x9Cur \x80\xE9\x81", "Cœur €é\xC2\x81"},
+        {"\xC0\xAF", "À¯"},    // overlong
+        {"caf\xC3", "cafÃ"}};  // cut short
+    for (const auto& [bytes, text] : teams) {
+        const Roster roster = loadedRoster(bytes + "\n1\n2\n3\n");
+        EXPECT_EQ(roster.cEquipe, text);
+        EXPECT_EQ(roster.encoding, text == "Crêtes 𝄞" ? Encoding::Utf8 : Encoding::Windows1252);
+    }
 }
 
 }  // namespace

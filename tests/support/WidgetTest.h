@@ -4,18 +4,16 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpression>
 #include <QTest>
+#include <set>
 
 #include "actions/MainActions.h"
 #include "tests/support/FakeHost.h"
+#include "widgets/kit/FitText.h"
 #include "widgets/ordres/Ordres.h"
-
-/// Failure messages show a QString as its text.
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
 
 namespace rdo::test {
 
@@ -47,18 +45,19 @@ class WidgetTest : public ::testing::Test {
         }
     }
 
-    /// Checks each "name left top width height [points, b if bold, unless the window's]".
-    static void expectPlaces(const QWidget& window, const QString& places) {
-        for (const QString& place : places.split(QRegularExpression(" (?=[A-Za-z])"))) {
-            const QWidget* widget = control(window, place.section(' ', 0, 0));
-            ASSERT_NE(widget, nullptr);
-            const QFont font = widget->font();
-            QString actual = QString("%1 %2 %3 %4 %5").arg(widget->objectName()).arg(widget->x());
-            actual = actual.arg(widget->y()).arg(widget->width()).arg(widget->height());
-            if (font.bold() || font.pointSizeF() != window.font().pointSizeF()) {
-                actual += QString(" %1%2").arg(font.pointSizeF()).arg(font.bold() ? "b" : "");
+    /// Every control has its own name for a screen reader, and every text fits its box.
+    static void expectReadable(const QWidget& window) {
+        std::set<QString> names;
+        for (const QWidget* widget :
+             window.findChildren<QWidget*>(QRegularExpression("^(?!qt_)."))) {
+            const QString name = widget->accessibleName();
+            EXPECT_TRUE(names.insert(name).second && !name.isEmpty()) << name.toStdString();
+            if (const auto* field = qobject_cast<const QLineEdit*>(widget)) {
+                EXPECT_LE(field->fontMetrics().horizontalAdvance(field->text()), textRoom(field));
+            } else if (const auto* label = qobject_cast<const QLabel*>(widget)) {
+                EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()),
+                          label->contentsRect().width());
             }
-            EXPECT_EQ(actual, place);
         }
     }
 
