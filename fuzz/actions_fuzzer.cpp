@@ -1,196 +1,120 @@
-// Sequences of user actions on a loaded team, through the fake host. The input is a
-// script read byte by byte. Byte 0: the team, the first (byte % 16) riders of
-// examples/equipe-exemple.cyc, in UTF-8 when bit 4 is set, else in Windows-1252. Then
-// actions, each an action byte and its arguments. Main window (byte % 4): 0 double-click
-// row (byte % 15), then dialog actions while the dialog is open; 1 pick a sectors item
-// (byte % 9); 2 type into sectors (text); 3 save: cancel, write or failed write (byte % 3).
-// Orders dialog (byte % 8): 0 pick in combo (byte % 14: cbPE 0-9, cbPM, cbPA, cbPT, cbPL)
-// an item (byte); 1 pick a doping product (byte % 4); 2 click a sector box (byte % 10);
-// 3 type a text into combo (then byte % 15: as above, or cbdope); 4 "Confirme le dopage";
-// 5 "Sélectionner"; 6 "Au repos"; 7 close from the title bar. An action on a disabled or
-// hidden control is skipped. A text is a length byte below 0x80 (% 33) and that many
-// bytes, or a byte from 0x80 and a signed 32-bit number (four bytes, high first), typed in
-// decimal.
-#include <algorithm>
-#include <functional>
-#include <numeric>
-#include <tuple>
+// Sessions of user actions through the fake host, turned from bytes into the
+// text of the session player (tests/support/Script.h), which checks the
+// program's promises after every action. Byte 0: a team of (byte % 16) riders,
+// injured, doped and named with commas in turn. Then actions, each an action
+// byte and its arguments. Main window (byte % 4): 0 double-click row
+// (byte % 15), then dialog actions until the dialog closes; 1 pick a sectors
+// item (byte % 9); 2 type into sectors (text); 3 save: cancel, write or failed
+// write (byte % 3). Orders dialog (byte % 8): 0 pick in combo (byte % 14: cbPE
+// 0-9, cbPM, cbPA, cbPT, cbPL) an item (byte); 1 pick a doping product
+// (byte % 4); 2 click a sector box (byte % 10); 3 type a text into combo (byte
+// % 15: as above, or cbdope); 4 "Confirme le dopage"; 5 "Sélectionner"; 6 "Au
+// repos"; 7 close from the title bar. A text is a length byte below 0x80 (% 33)
+// and that many bytes, or a byte from 0x80 and a signed 32-bit number (four
+// bytes, high first), typed in decimal.
+#include <array>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
 
-#include "actions/MainActions.h"
-#include "fuzz/Checks.h"
-#include "model/Numbers.h"
-#include "orderfile/OrdersFile.h"
 #include "orders/Limits.h"
-#include "tests/support/FakeHost.h"
+#include "tests/support/Script.h"
 
-namespace rdo::fuzz {
 namespace {
 
-// The combos of points, cbPE and then the race allocations: their list "0" to
-// items - 1, the row field and the total they add to, the race's limit.
-using Points = std::tuple<int, std::string RosterRow::*, std::string Roster::*, long long>;
-const std::array<Points, 5> kPoints = [] {
-    std::array<Points, 5> points{
-        Points{kSectorPELastItem + 1, &RosterRow::PE2, &Roster::PE_USED, kRacePE}};
-    for (std::size_t i = 0; i < kRaceAllocations.size(); ++i) {
-        const RaceAllocation& allocation = kRaceAllocations[i];
-        points[i + 1] = {allocation.lastItem + 1, allocation.field, allocation.total,
-                         allocation.limit};
-    }
-    return points;
-}();
-constexpr const char* kProducts[] = {"Clean", "Amphétamines", "EPO", "PFC"};
-
-template <typename Range, typename Item>
-long count(const Range& range, Item item) {
-    return std::count(std::begin(range), std::end(range), item);
-}
-
-struct Play {
-    const std::uint8_t* data;
+struct Bytes {
+    const std::uint8_t* at;
     const std::uint8_t* end;
-    test::FakeHost host;
-    Session session;
-    Roster& roster = session.roster;
-    int riders = 0;
-    std::string nowhere;
 
-    Play(const std::uint8_t* bytes, std::size_t size) : data(bytes), end(bytes + size) {
-        // The roster the team file reader makes of the example's first lines.
-        static const Roster example =
-            test::loadedRoster(test::sourceFile("examples/equipe-exemple.cyc"));
-        const int shape = next();
-        riders = shape % 16;
-        roster = example;
-        std::fill(roster.rows.begin() + riders, roster.rows.end(), RosterRow{});
-        roster.encoding = (shape & 0x10) != 0 ? Encoding::Utf8 : Encoding::Windows1252;
-        host.onDialog = [this](Roster&, OrdersDialog& dialog) { play(&dialog); };
-    }
+    int next() { return at == end ? 0 : *at++; }
 
-    int next() { return data == end ? 0 : *data++; }
     std::string text() {
         const int head = next();
         std::uint32_t bits = 0;
         std::string text;
-        for (int i = 0; i < (head >= 0x80 ? 4 : head % 33) && data != end; ++i) {
+        for (int i = 0; i < (head >= 0x80 ? 4 : head % 33) && at != end; ++i) {
             bits = bits << 8 | static_cast<std::uint32_t>(next());
-            text += static_cast<char>(bits & 0xFF);
+            // A line end cannot be typed into a one-line field.
+            text += bits % 256 == '\n' || bits % 256 == '\r' ? ' ' : static_cast<char>(bits);
         }
         return head >= 0x80 ? std::to_string(static_cast<std::int32_t>(bits)) : text;
     }
-
-    // A row field summed exactly over the rows: every stored point text is a whole number.
-    long long sum(std::string RosterRow::*field) const {
-        long long total = 0;
-        for (const RosterRow& row : roster.rows) {
-            std::size_t digits = 0;
-            total += std::stoll(row.*field, &digits);
-            require(digits == (row.*field).size(), "a row's points are not a whole number");
-        }
-        return total;
-    }
-
-    // After every action: ten entries in each per-sector list, the rows in use kept, at
-    // most five ticked sectors, an orders file of the team line and a line of 28 values
-    // per row in use (a name may hold commas), CR LF after each; after a commit or a rest
-    // also the counter and the totals, the sums over the rows.
-    void check(const OrdersDialog* dialog, bool changed = true, bool totals = false) const {
-        const std::string orders = changed ? ordersFileBytes(roster) : "\r\n";
-        std::string_view rest = std::string_view(orders).substr(orders.find("\r\n") + 2);
-        int selected = 0;
-        for (int i = 0; changed && i < kRows; ++i) {
-            const RosterRow& row = roster.rows[static_cast<std::size_t>(i)];
-            const std::size_t line = row.inUse ? rest.find("\r\n") : 0;
-            require(
-                count(row.PEplus, ',') == 9 && count(row.PTplus, ',') == 9 &&
-                    row.inUse == (i < riders) && line != std::string_view::npos &&
-                    count(rest.substr(0, line), ',') == (row.inUse ? 27 + count(row.P1, ',') : 0),
-                "a list of other than ten entries, or an orders line of other than 28 values");
-            rest.remove_prefix(row.inUse ? line + 2 : 0);
-            selected += row.Check1 == 1 ? 1 : 0;
-        }
-        require(rest.empty() && (dialog == nullptr || count(dialog->Check1, 1) <= 5),
-                "more orders lines than riders, or more than five ticked sectors");
-        for (const auto& [items, field, total, limit] : kPoints) {
-            require(!totals || roster.*total == std::to_string(sum(field)), "a total is wrong");
-        }
-        require(!totals || roster.cptsel == std::to_string(selected), "cptsel is not the selected");
-    }
-
-    // The combo numbered as in the script; what is typed into a hidden cbdope goes nowhere.
-    std::string& combo(OrdersDialog& dialog, int number) {
-        return number < kSectors       ? dialog.cbPE.at(static_cast<std::size_t>(number))
-               : number < kSectors + 4 ? dialog.*kRaceAllocations.at(number - kSectors).combo
-               : dialog.cbdopeVisible  ? dialog.cbdope
-                                       : nowhere;
-    }
-
-    // A pick in a combo of points: once accepted, within the rider's and the race's limits.
-    void pick(OrdersDialog& dialog) {
-        const int number = next() % 14;
-        const auto& [items, field, total, limit] = kPoints[std::max(0, number - kSectors + 1)];
-        const std::string item = std::to_string(next() % items);
-        const std::size_t messages = host.messages.size();
-        number < kSectors
-            ? pickSectorPE(dialog, roster, host, number, item)
-            : pickAllocation(dialog, roster, host, kRaceAllocations.at(number - kSectors), item);
-        const long long mine = number >= kSectors
-                                   ? valueOf(combo(dialog, number))
-                                   : std::transform_reduce(dialog.cbPE.begin(), dialog.cbPE.end(),
-                                                           0LL, std::plus<>(), valueOf);
-        const long long others = sum(field) - std::stoll(roster.rows.at(roster.currentRow).*field);
-        require(host.messages.size() > messages ||
-                    ((number >= kSectors || mine <= kRiderPE) && others + mine <= limit),
-                "an accepted pick breaks a limit");
-    }
-
-    void save(int mode) {  // cancel, write, failed write
-        host.chooserAnswers = {mode == 0 ? "" : "/ordres.ord"};
-        host.writeError = mode == 2 ? std::make_optional("Disque plein") : std::nullopt;
-        require(saveOrders(session, host) == (mode == 1), "a save went wrong");
-        data = mode == 1 ? end : data;  // a written file ends the program
-    }
-
-    void click(OrdersDialog& dialog, int k) {
-        setSectorWork(dialog, host, k, 1 - dialog.Check1.at(static_cast<std::size_t>(k)));
-    }
-
-    // Plays actions in the main window, or in `dialog` until it is closed.
-    void play(OrdersDialog* dialog) {
-        const std::function<void()> actions[] = {
-            [&] { doubleClickRider(session, host, next() % kRows); },
-            [&] { pickSectors(roster, roster.sectorsItems.at(next() % 9u)); },
-            [&] { roster.sectors = text(); },
-            [&] { save(next() % 3); },
-            [&] { pick(*dialog); },
-            [&] { pickDoping(*dialog, kProducts[next() % 4]); },
-            [&] { click(*dialog, next() % kSectors); },
-            [&] { combo(*dialog, next() % 15) = text(); },  // the text is read first
-            [&] { confirmDoping(*dialog); },
-            [&] { commitOrders(*dialog, roster, host); },
-            [&] { restRider(*dialog, roster); },
-        };
-        check(dialog);
-        for (int action = 0;
-             action != 11 && data != end && (dialog == nullptr || !dialog->closed);) {
-            action = dialog == nullptr ? next() % 4 : 4 + next() % 8;  // 11: closes the dialog
-            // Disabled or hidden controls take no action.
-            if (action == 1 || action == 2 ? roster.sectorsEnabled
-                : action == 5              ? dialog->cbdopeVisible
-                : action == 8              ? dialog->btconfirmeVisible
-                                           : action != 11) {
-                actions[action]();
-                // Only these touch the roster; a closing commit or rest rebuilds the totals.
-                check(dialog, action < 4 || action >= 9, action >= 9 && dialog->closed);
-            }
-        }
-    }
 };
 
+std::string combo(int number) {
+    using rdo::kRaceAllocations;
+    return number < rdo::kSectors ? "cbPE_" + std::to_string(number)
+           : number < rdo::kSectors + 4
+               ? std::string("cb") + kRaceAllocations.at(number - rdo::kSectors).name
+               : "cbdope";
+}
+
+std::string dialogAction(Bytes& in, int action) {
+    static const char* products[] = {"Clean", "Amphétamines", "EPO", "PFC"};
+    switch (action) {
+        case 0: {
+            const int number = in.next() % 14;
+            const int items = number < rdo::kSectors
+                                  ? rdo::kSectorPELastItem + 1
+                                  : rdo::kRaceAllocations.at(number - rdo::kSectors).lastItem + 1;
+            return "pick " + combo(number) + " " + std::to_string(in.next() % items);
+        }
+        case 1:
+            return std::string("pick cbdope ") + products[in.next() % 4];
+        case 2:
+            return "click " + std::to_string(in.next() % rdo::kSectors);
+        case 3: {
+            const std::string name = combo(in.next() % 15);  // read before the text
+            return "type " + name + " " + in.text();
+        }
+        default:
+            return std::string(std::array{"confirm", "select", "rest"}.at(action - 4));
+    }
+}
+
+// Dialog actions until one leaves the dialog: "Sélectionner", "Au repos", the title bar.
+std::string dialogActions(Bytes& in) {
+    std::string lines;
+    for (int action = 0; in.at != in.end && action < 5;) {
+        action = in.next() % 8;
+        lines += action == 7 ? "" : "  " + dialogAction(in, action) + "\n";
+    }
+    return lines;
+}
+
 }  // namespace
-}  // namespace rdo::fuzz
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    rdo::fuzz::Play(data, size).play(nullptr);
+    Bytes in{data, data + size};
+    std::string script = "team ";
+    for (int rider = 0, riders = in.next() % 16; rider < riders; ++rider) {
+        script += std::to_string(100 + rider) + "|" + (rider % 4 == 1 ? "3" : "0") + "|" +
+                  std::to_string(rider % 5) + "|2|Coureur, " + std::to_string(rider) + ";";
+    }
+    script += "\n";
+    while (in.at != in.end) {
+        switch (in.next() % 4) {
+            case 0:
+                script +=
+                    "open " + std::to_string(in.next() % rdo::kRows) + "\n" + dialogActions(in);
+                break;
+            case 1:
+                script += "sectors " + std::to_string(2 + in.next() % 9) + "\n";
+                break;
+            case 2:
+                script += "type sectors " + in.text() + "\n";
+                break;
+            default:
+                const int mode = in.next() % 3;  // cancel, write, failed write
+                script += mode == 2 ? "writefails Disque plein\n" : "writefails\n";
+                script += mode == 0 ? "save\n" : "save /ordres.ord\n";
+        }
+    }
+    const std::string broken = rdo::test::playChecked(script);
+    if (!broken.empty()) {
+        std::fprintf(stderr, "%s\n%s", script.c_str(), broken.c_str());
+        std::abort();
+    }
     return 0;
 }

@@ -2,14 +2,21 @@
 // file with a reason, and a loaded team gives an orders file that the game
 // reads back to the same team line, keys and names, byte for byte.
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 
-#include "fuzz/Checks.h"
 #include "orderfile/OrdersFile.h"
 #include "teamfile/TeamFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace rdo;
-    using fuzz::require;
+    // A broken promise aborts with its reason, which libFuzzer reports with the input.
+    const auto require = [](bool kept, const char* promise) {
+        if (!kept) {
+            std::fprintf(stderr, "Broken promise: %s\n", promise);
+            std::abort();
+        }
+    };
     std::string_view text(reinterpret_cast<const char*>(data), size);
     const auto read = readTeamFile(text);
     if (const auto* error = std::get_if<TeamFileError>(&read)) {

@@ -1,8 +1,11 @@
 #include "tests/support/Script.h"
 
+#include <algorithm>
+#include <numeric>
 #include <sstream>
 
 #include "actions/MainActions.h"
+#include "model/Numbers.h"
 #include "orderfile/OrdersFile.h"
 #include "orders/Limits.h"
 #include "tests/support/FakeHost.h"
@@ -44,13 +47,17 @@ std::string* dialogText(OrdersDialog& dialog, const std::string& name, int k) {
         {"cbPT", &OrdersDialog::cbPT},
         {"cbPL", &OrdersDialog::cbPL},
         {"cbdope", &OrdersDialog::cbdope}};
-    return name == "cbPE" ? &dialog.cbPE.at(static_cast<std::size_t>(k))
-                          : named(dialog, texts, name);
+    return name == "cbPE" && k >= 0 && k < kSectors ? &dialog.cbPE[static_cast<std::size_t>(k)]
+                                                    : named(dialog, texts, name);
+}
+
+long commas(std::string_view text) {
+    return std::count(text.begin(), text.end(), ',');
 }
 
 class Player {
   public:
-    explicit Player(const std::string& script) {
+    Player(const std::string& script, bool checked) : checked_(checked) {
         std::istringstream in(script);
         for (std::string line; std::getline(in, line);) {
             lines_.push_back(line);
@@ -66,7 +73,7 @@ class Player {
         while (at_ < lines_.size()) {
             command(lines_[at_++], nullptr);
         }
-        for (std::size_t i = heard_; i < host_.messages.size(); ++i) {
+        for (std::size_t i = heard_; !checked_ && i < host_.messages.size(); ++i) {
             failures_ << "unexpected message: " << host_.messages[i] << '\n';
         }
         return failures_.str();
@@ -74,6 +81,12 @@ class Player {
 
   private:
     void fail(const std::string& what) { failures_ << "line " << at_ << ": " << what << '\n'; }
+
+    void require(bool kept, const char* promise) {
+        if (!kept) {
+            fail(std::string("broken promise: ") + promise);
+        }
+    }
 
     std::string value(const std::string& field, int k, OrdersDialog* dialog) {
         if (dialog) {
@@ -98,86 +111,161 @@ class Player {
                                           : "(?)";
     }
 
+    // A row field over the rows, but the current one unless `all`; every text a whole number.
+    long long sum(std::string RosterRow::*field, bool all) {
+        long long total = 0;
+        for (int j = 0; j < kRows; ++j) {
+            const std::string& text = session_.roster.rows[static_cast<std::size_t>(j)].*field;
+            require(!text.empty() && text.find_first_not_of("-0123456789") == text.npos,
+                    "a row's points are not a whole number");
+            total += all || j != session_.roster.currentRow ? valueOf(text) : 0;
+        }
+        return total;
+    }
+
+    void checkPromises(const OrdersDialog* dialog) {
+        const Roster& roster = session_.roster;
+        std::istringstream file(ordersFileBytes(roster));
+        std::string line;
+        std::getline(file, line);
+        for (const RosterRow& row : roster.rows) {
+            require(commas(row.PEplus) == 9 && commas(row.PTplus) == 9, "a list of other than ten");
+            require(!row.inUse || (std::getline(file, line) && line.ends_with('\r') &&
+                                   commas(line) == 27 + commas(row.P1)),
+                    "an orders line of other than 28 values");
+        }
+        require(!std::getline(file, line) &&
+                    std::ranges::count(roster.rows, true, &RosterRow::inUse) == riders_,
+                "the orders file has other lines than the riders'");
+        require(!dialog || std::ranges::count(dialog->Check1, 1) <= kMaxWorkedSectors,
+                "more than five worked sectors");
+        if (dialog && dialog->closed) {
+            require(roster.PE_USED == std::to_string(sum(&RosterRow::PE2, true)) &&
+                        roster.cptsel ==
+                            std::to_string(std::ranges::count(roster.rows, 1, &RosterRow::Check1)),
+                    "cptsel or PE_USED is not the sum of the rows");
+            for (const RaceAllocation& allocation : kRaceAllocations) {
+                require(roster.*allocation.total == std::to_string(sum(allocation.field, true)),
+                        "a total is not the sum of the rows");
+            }
+        }
+    }
+
     void command(const std::string& line, OrdersDialog* dialog) {
-        std::istringstream words(line);
-        std::string verb, name, rest;
-        words >> verb >> name;
-        std::getline(words >> std::ws, rest);
+        // The verb, the name, and the rest of the line as it stands.
+        const std::size_t space = line.find(' '), second = line.find(' ', space + 1);
+        const std::string verb = line.substr(0, space);
+        const std::string name =
+            space == line.npos ? "" : line.substr(space + 1, second - space - 1);
+        const std::string rest = second == line.npos ? "" : line.substr(second + 1);
         // "PE2_3" is element 3 of PE2.
         const std::size_t underscore = name.rfind('_');
-        const bool indexed = underscore != name.npos && std::isdigit(name.back());
+        const bool indexed = underscore != name.npos && !name.empty() && std::isdigit(name.back());
         const std::string field = indexed ? name.substr(0, underscore) : name;
         const int k = indexed ? std::stoi(name.substr(underscore + 1)) : -1;
         Roster& roster = session_.roster;
-        if (verb.empty() || verb[0] == '#') {
+        const bool ended = checked_ && !host_.files.empty() && !host_.writeError;
+        if (verb.empty() || verb[0] == '#' || ended) {
+        } else if (line.starts_with("  ")) {
+            require(checked_, "an indented line without a dialog");
         } else if (verb == "team") {
-            const std::string whole = name + (rest.empty() ? "" : " " + rest);
             std::vector<std::string> riders;
-            for (std::istringstream list(whole); std::getline(list >> std::ws, name, ';');) {
-                riders.push_back(name);
+            std::istringstream list(line.substr(space + 1));
+            for (std::string rider; std::getline(list >> std::ws, rider, ';');) {
+                riders.push_back(rider);
             }
-            host_.files["/t/equipe.cyc"] =
-                whole.find('|') == whole.npos ? sourceFile(whole) : teamFile(riders);
+            host_.files["/t/equipe.cyc"] = line.find('|') == line.npos && !riders.empty()
+                                               ? sourceFile(riders[0])
+                                               : teamFile(riders);
             host_.chooserAnswers = {"/t/equipe.cyc"};
             openTeam(session_, host_);
-        } else if (verb == "sectors") {
-            pickSectors(roster, name);
+            host_.files.clear();
+            riders_ = std::ranges::count(roster.rows, true, &RosterRow::inUse);
+        } else if ((verb == "sectors" || (verb == "type" && name == "sectors")) && !dialog &&
+                   (roster.sectorsEnabled || !checked_)) {
+            verb == "type" ? void(roster.sectors = rest) : pickSectors(roster, name);
         } else if (verb == "set" &&
                    (k < 0 ? rosterText(roster, field) : rowText(roster.rows.at(k), field))) {
             *(k < 0 ? rosterText(roster, field) : rowText(roster.rows.at(k), field)) = rest;
         } else if (verb == "open") {
             doubleClickRider(session_, host_, std::stoi(name));
             for (; at_ < lines_.size() && lines_[at_].starts_with("  "); ++at_) {
-                fail("not played, no dialog open: " + lines_[at_]);
+                require(checked_, "an indented line without a dialog");
             }
-        } else if (verb == "expect" && value(field, k, dialog) != rest) {
-            fail("expect " + name + " " + rest + ": got " + value(field, k, dialog));
+        } else if (verb == "writefails") {
+            host_.writeError = name.empty() ? std::nullopt : std::optional(line.substr(space + 1));
+        } else if (verb == "save") {
+            host_.chooserAnswers = {name};
+            require(saveOrders(session_, host_) == (!name.empty() && !host_.writeError),
+                    "a save said other than what it did");
+        } else if (verb == "expect") {
+            if (value(field, k, dialog) != rest) {
+                fail("expect " + name + " " + rest + ": got " + value(field, k, dialog));
+            }
         } else if (verb == "message") {
-            std::string text = line.substr(line.find(' ') + 1);
+            std::string text = line.substr(space + 1);
             for (std::size_t at = 0; (at = text.find("\\n", at)) != text.npos;) {
                 text.replace(at, 2, "\n");
             }
             if (heard_ >= host_.messages.size() || host_.messages[heard_++] != text) {
                 fail("no message " + text);
             }
-        } else if (dialog && (verb == "pick" || verb == "type" || verb == "click" ||
-                              verb == "confirm" || verb == "select" || verb == "rest")) {
+        } else if (dialog) {
             dialogCommand(verb, field, k, rest, *dialog);
-        } else if (verb != "expect") {
-            fail("cannot play: " + line);
+        } else {
+            require(checked_, "a line that cannot be played");
+        }
+        if (checked_) {
+            checkPromises(dialog);
         }
     }
 
     void dialogCommand(const std::string& verb, const std::string& field, int k,
                        const std::string& rest, OrdersDialog& dialog) {
         Roster& roster = session_.roster;
-        if (verb == "type" && dialogText(dialog, field, k)) {
+        const std::size_t messages = host_.messages.size();
+        const bool doping = field == "cbdope";
+        if (doping && !dialog.cbdopeVisible && checked_) {
+        } else if (verb == "type" && dialogText(dialog, field, k)) {
             *dialogText(dialog, field, k) = rest;
+        } else if (verb == "pick" && doping) {
+            pickDoping(dialog, rest);
         } else if (verb == "pick" && field == "cbPE") {
             pickSectorPE(dialog, roster, host_, k, rest);
-        } else if (verb == "pick" && field == "cbdope") {
-            pickDoping(dialog, rest);
+            const long long mine = std::transform_reduce(dialog.cbPE.begin(), dialog.cbPE.end(),
+                                                         0LL, std::plus<>(), valueOf);
+            require(host_.messages.size() > messages ||
+                        (mine <= kRiderPE && sum(&RosterRow::PE2, false) + mine <= kRacePE),
+                    "an accepted pick of PE breaks a limit");
         } else if (verb == "pick") {
             for (const RaceAllocation& allocation : kRaceAllocations) {
                 if (field == std::string("cb") + allocation.name) {
                     pickAllocation(dialog, roster, host_, allocation, rest);
+                    require(host_.messages.size() > messages ||
+                                sum(allocation.field, false) + valueOf(dialog.*allocation.combo) <=
+                                    allocation.limit,
+                            "an accepted pick breaks a race limit");
                 }
             }
         } else if (verb == "click") {
             const auto sector = std::stoul(field);
             setSectorWork(dialog, host_, static_cast<int>(sector), 1 - dialog.Check1.at(sector));
-        } else if (verb == "confirm") {
+        } else if (verb == "confirm" && (dialog.btconfirmeVisible || !checked_)) {
             confirmDoping(dialog);
         } else if (verb == "select") {
             commitOrders(dialog, roster, host_);
-        } else {
+        } else if (verb == "rest") {
             restRider(dialog, roster);
+        } else {
+            require(checked_, "a dialog line that cannot be played");
         }
     }
 
+    const bool checked_;
     std::vector<std::string> lines_;
     std::size_t at_ = 0;
     std::size_t heard_ = 0;
+    long riders_ = 0;
     FakeHost host_;
     Session session_;
     std::ostringstream failures_;
@@ -186,7 +274,11 @@ class Player {
 }  // namespace
 
 std::string playScript(const std::string& script) {
-    return Player(script).play();
+    return Player(script, false).play();
+}
+
+std::string playChecked(const std::string& script) {
+    return Player(script, true).play();
 }
 
 }  // namespace rdo::test

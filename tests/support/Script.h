@@ -1,22 +1,25 @@
 // Sessions of user actions written as text, played on the logic through the
 // fake host, with the values and messages they must give. One command a line;
-// "#" starts a comment.
+// "#" starts a comment; a command's last argument is the rest of its line.
 //
 //   team FILE                 load a team file of the source tree with « btOpen »
 //   team K|W|C|D|NAME; ...    load a made-up team, a rider each: key, injury weeks,
 //                             doping code and detail, name
 //   sectors ITEM              pick ITEM from the list « Nb de Secteurs »
+//   type sectors TEXT         type TEXT into « Nb de Secteurs »
 //   set NAME VALUE            give a roster value a text, e.g. "set PE2_1 16"
 //   open ROW                  double-click the name of ROW; the lines indented under it
 //                             are played in its orders dialog, which is closed from its
 //                             title bar at the end of the block if it is still open
 //     pick COMBO ITEM         pick ITEM from the list of COMBO (cbPE_0 ... cbPL, cbdope)
-//     type COMBO TEXT         type TEXT (the rest of the line, maybe empty) into COMBO
+//     type COMBO TEXT         type TEXT into COMBO
 //     click K                 click the work box of sector K + 1
 //     confirm | select | rest « Confirme le dopage », « Sélectionner », « Au repos »
-//   expect NAME VALUE         NAME holds VALUE (the rest of the line): in a dialog block
-//                             the dialog's values, else the roster's; a row's as NAME_ROW
-//                             (PE2_0, Dope1_3, line_0: the row's orders line)
+//   writefails [REASON]       every later write fails for REASON; none without one
+//   save [PATH]               « Enregistrer Ordres », the chooser answering PATH or cancelled
+//   expect NAME VALUE         NAME holds VALUE: in a dialog block the dialog's values, else
+//                             the roster's; a row's as NAME_ROW (PE2_0, Dope1_3, line_0:
+//                             the row's orders line)
 //   message TEXT              the next message the program showed is TEXT, "\n" a line end
 // Every message shown must be expected by a `message` line.
 #pragma once
@@ -27,5 +30,14 @@ namespace rdo::test {
 
 /// Plays `script`; returns its failures, one line each, or an empty text.
 std::string playScript(const std::string& script);
+
+/// Plays `script` as a fuzzer does: actions on hidden or disabled controls and
+/// indented lines without an open dialog are skipped, messages need not be
+/// expected, a written orders file ends the session, and after every action
+/// the program's promises are checked: lists of ten entries, at most five
+/// worked sectors, every accepted pick within its limits, totals equal to the
+/// sums of the rows once a dialog is left, an orders file the game reads by
+/// position. Returns the broken promises, or an empty text.
+std::string playChecked(const std::string& script);
 
 }  // namespace rdo::test
