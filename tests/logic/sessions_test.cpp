@@ -13,7 +13,9 @@ namespace {
 std::vector<std::string> sessionFiles() {
     std::vector<std::string> names;
     for (const auto& file : std::filesystem::directory_iterator(RDO_SOURCE_DIR "/tests/sessions")) {
-        names.push_back(file.path().filename().string());
+        if (file.path().extension() == ".txt") {
+            names.push_back(file.path().filename().string());
+        }
     }
     std::sort(names.begin(), names.end());
     return names;

@@ -26,16 +26,25 @@ std::string* named(Struct& values, const std::pair<const char*, std::string Stru
 
 std::string* rowText(RosterRow& row, const std::string& name) {
     static const std::pair<const char*, std::string RosterRow::*> texts[] = {
-        {"Dope1", &RosterRow::Dope1},   {"PM2", &RosterRow::PM2},      {"PT2", &RosterRow::PT2},
-        {"PL2", &RosterRow::PL2},       {"PA2", &RosterRow::PA2},      {"PE2", &RosterRow::PE2},
+        {"nom1", &RosterRow::nom1},     {"N1", &RosterRow::N1},
+        {"P1", &RosterRow::P1},         {"Pays1", &RosterRow::Pays1},
+        {"SP1", &RosterRow::SP1},       {"RO1", &RosterRow::RO1},
+        {"GR1", &RosterRow::GR1},       {"Ene1", &RosterRow::Ene1},
+        {"bless1", &RosterRow::bless1}, {"Dope1", &RosterRow::Dope1},
+        {"PM1", &RosterRow::PM1},       {"PM2", &RosterRow::PM2},
+        {"PT2", &RosterRow::PT2},       {"PL2", &RosterRow::PL2},
+        {"PA2", &RosterRow::PA2},       {"PE2", &RosterRow::PE2},
         {"PTplus", &RosterRow::PTplus}, {"PEplus", &RosterRow::PEplus}};
     return named(row, texts, name);
 }
 
 std::string* rosterText(Roster& roster, const std::string& name) {
     static const std::pair<const char*, std::string Roster::*> texts[] = {
-        {"cptsel", &Roster::cptsel},   {"sectors", &Roster::sectors}, {"PM_USED", &Roster::PM_USED},
-        {"PE_USED", &Roster::PE_USED}, {"PT_USED", &Roster::PT_USED}, {"PA_USED", &Roster::PA_USED},
+        {"cEquipe", &Roster::cEquipe}, {"PE", &Roster::PE},
+        {"PM", &Roster::PM},           {"K", &Roster::K},
+        {"cptsel", &Roster::cptsel},   {"sectors", &Roster::sectors},
+        {"PM_USED", &Roster::PM_USED}, {"PE_USED", &Roster::PE_USED},
+        {"PT_USED", &Roster::PT_USED}, {"PA_USED", &Roster::PA_USED},
         {"PL_USED", &Roster::PL_USED}};
     return named(roster, texts, name);
 }
@@ -103,12 +112,17 @@ class Player {
         }
         RosterRow& row = session_.roster.rows.at(static_cast<std::size_t>(k));
         const std::string* text = rowText(row, field);
-        return field == "line"            ? ordersLine(row)
-               : field == "Check1"        ? std::to_string(row.Check1)
-               : field == "ordersVisible" ? std::to_string(row.ordersVisible)
-               : field == "dopeOnRed"     ? std::to_string(row.dopeOnRed)
-               : text                     ? *text
-                                          : "(?)";
+        const std::pair<const char*, int> flags[] = {{"inUse", row.inUse},
+                                                     {"checkVisible", row.checkVisible},
+                                                     {"Check1", row.Check1},
+                                                     {"ordersVisible", row.ordersVisible},
+                                                     {"dopeOnRed", row.dopeOnRed}};
+        for (const auto& [flag, set] : flags) {
+            if (field == flag) {
+                return std::to_string(set);
+            }
+        }
+        return field == "line" ? ordersLine(row) : text ? *text : "(?)";
     }
 
     // A row field over the rows, but the current one unless `all`; every text a whole number.
@@ -194,6 +208,12 @@ class Player {
             }
         } else if (verb == "writefails") {
             host_.writeError = name.empty() ? std::nullopt : std::optional(line.substr(space + 1));
+        } else if (verb == "restart") {
+            session_ = Session();
+        } else if (verb == "saved") {
+            if (host_.files[name] != sourceFile(rest)) {
+                fail(name + " is not " + rest);
+            }
         } else if (verb == "save") {
             host_.chooserAnswers = {name};
             require(saveOrders(session_, host_) == (!name.empty() && !host_.writeError),

@@ -17,6 +17,8 @@
 //     confirm | select | rest « Confirme le dopage », « Sélectionner », « Au repos »
 //   writefails [REASON]       every later write fails for REASON; none without one
 //   save [PATH]               « Enregistrer Ordres », the chooser answering PATH or cancelled
+//   saved PATH FILE           the orders file saved at PATH holds the bytes of FILE
+//   restart                   start the program again
 //   expect NAME VALUE         NAME holds VALUE: in a dialog block the dialog's values, else
 //                             the roster's; a row's as NAME_ROW (PE2_0, Dope1_3, line_0:
 //                             the row's orders line)
