@@ -1,9 +1,12 @@
 // Sequences of user actions on a loaded team, through the fake host. The input is a
 // script read byte by byte. Byte 0: the team, the first (byte % 16) riders of
 // examples/equipe-exemple.cyc, in UTF-8 when bit 4 is set, else in Windows-1252. Then
-// actions, each an action byte and its arguments. Main window (byte % 4): 0 double-click
+// actions, each an action byte and its arguments. Main window (byte % 6): 0 double-click
 // row (byte % 15), then dialog actions while the dialog is open; 1 pick a sectors item
-// (byte % 9); 2 type into sectors (text); 3 save: cancel, write or failed write (byte % 3).
+// (byte % 9); 2 type into sectors (text); 3 save: cancel, write or failed write (byte % 3);
+// 4 undo; 5 redo. Each undo must give back exactly the roster before the last dialog and
+// each redo the roster the undo left, sectors aside; so the orders file after any mix of
+// steps is the one of the same steps without those undone.
 // Orders dialog (byte % 8): 0 pick in combo (byte % 14: cbPE 0-9, cbPM, cbPA, cbPT, cbPL)
 // an item (byte); 1 pick a doping product (byte % 4); 2 click a sector box (byte % 10);
 // 3 type a text into combo (then byte % 15: as above, or cbdope); 4 "Confirme le dopage";
@@ -54,6 +57,10 @@ struct Play {
     Roster& roster = session.roster;
     int riders = 0;
     std::string nowhere;
+    // The rosters undo and redo are to give back, the nearest last; the roster before the
+    // last action, a step when it opens the dialog.
+    std::vector<Roster> back, ahead;
+    Roster before;
 
     Play(const std::uint8_t* bytes, std::size_t size) : data(bytes), end(bytes + size) {
         // The roster the team file reader makes of the example's first lines.
@@ -64,7 +71,11 @@ struct Play {
         roster = example;
         std::fill(roster.rows.begin() + riders, roster.rows.end(), RosterRow{});
         roster.encoding = (shape & 0x10) != 0 ? Encoding::Utf8 : Encoding::Windows1252;
-        host.onDialog = [this](Roster&, OrdersDialog& dialog) { play(&dialog); };
+        host.onDialog = [this](Roster&, OrdersDialog& dialog) {
+            back.push_back(before);
+            ahead.clear();
+            play(&dialog);
+        };
     }
 
     int next() { return data == end ? 0 : *data++; }
@@ -151,6 +162,20 @@ struct Play {
         data = mode == 1 ? end : data;  // a written file ends the program
     }
 
+    // Undo or redo: the nearest roster of `from` comes back, the sectors as they stand, and
+    // the roster left is kept for the way back; with no step that way nothing changes.
+    void step(std::vector<Roster>& from, std::vector<Roster>& to, bool (&move)(Session&)) {
+        Roster expected = from.empty() ? before : from.back();
+        std::tie(expected.sectors, expected.sectorsEnabled) =
+            std::tie(before.sectors, before.sectorsEnabled);
+        require(move(session) == !from.empty() && roster == expected,
+                "an undo or a redo gives other than the roster before or after a step");
+        if (!from.empty()) {
+            to.push_back(before);
+            from.pop_back();
+        }
+    }
+
     void click(OrdersDialog& dialog, int k) {
         setSectorWork(dialog, host, k, 1 - dialog.Check1.at(static_cast<std::size_t>(k)));
     }
@@ -162,6 +187,8 @@ struct Play {
             [&] { pickSectors(roster, roster.sectorsItems.at(next() % 9u)); },
             [&] { roster.sectors = text(); },
             [&] { save(next() % 3); },
+            [&] { step(back, ahead, undoStep); },
+            [&] { step(ahead, back, redoStep); },
             [&] { pick(*dialog); },
             [&] { pickDoping(*dialog, kProducts[next() % 4]); },
             [&] { click(*dialog, next() % kSectors); },
@@ -172,16 +199,17 @@ struct Play {
         };
         check(dialog);
         for (int action = 0;
-             action != 11 && data != end && (dialog == nullptr || !dialog->closed);) {
-            action = dialog == nullptr ? next() % 4 : 4 + next() % 8;  // 11: closes the dialog
+             action != 13 && data != end && (dialog == nullptr || !dialog->closed);) {
+            action = dialog == nullptr ? next() % 6 : 6 + next() % 8;  // 13: closes the dialog
             // Disabled or hidden controls take no action.
             if (action == 1 || action == 2 ? roster.sectorsEnabled
-                : action == 5              ? dialog->cbdopeVisible
-                : action == 8              ? dialog->btconfirmeVisible
-                                           : action != 11) {
+                : action == 7              ? dialog->cbdopeVisible
+                : action == 10             ? dialog->btconfirmeVisible
+                                           : action != 13) {
+                before = roster;
                 actions[action]();
                 // Only these touch the roster; a closing commit or rest rebuilds the totals.
-                check(dialog, action < 4 || action >= 9, action >= 9 && dialog->closed);
+                check(dialog, action < 6 || action >= 11, action >= 11 && dialog->closed);
             }
         }
     }
