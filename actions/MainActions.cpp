@@ -41,6 +41,7 @@ bool openTeam(Session& session, Host& host) {
     }
     session.roster = std::get<Roster>(std::move(result));
     session.teamPath = path;
+    session.history = {};
     return true;
 }
 
@@ -54,6 +55,7 @@ void doubleClickRider(Session& session, Host& host, int row) {
     if (row < 0 || row >= kRows) {
         return;
     }
+    Roster before = roster;  // the step, should the dialog open
     roster.currentRow = static_cast<std::int16_t>(row);
     RosterRow& rider = roster.rows[static_cast<std::size_t>(row)];
     if (!rider.inUse || !rider.checkVisible) {
@@ -67,12 +69,21 @@ void doubleClickRider(Session& session, Host& host, int row) {
                          "double-cliquez à nouveau sur le coureur.");
         return;
     }
+    session.history.record(std::move(before));
     // A rider not selected holds "0" in every orders field: showing them is enough.
     rider.ordersVisible = true;
     rider.Check1 = 1;
     roster.currentRiderName = rider.nom1;
     OrdersDialog dialog = openOrdersDialog(roster, host);
     host.showOrdersDialog(roster, dialog);
+}
+
+bool undoStep(Session& session) {
+    return session.history.undo(session.roster);
+}
+
+bool redoStep(Session& session) {
+    return session.history.redo(session.roster);
 }
 
 bool saveOrders(const Session& session, Host& host) {

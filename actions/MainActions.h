@@ -21,8 +21,17 @@ bool openTeam(Session& session, Host& host);
 void pickSectors(Roster& roster, const std::string& item);
 
 /// A double-click on the name of row `row`: selects an available rider and
-/// shows the orders dialog for that row.
+/// shows the orders dialog for that row. Each dialog shown is one step of the
+/// history, whatever closes it.
 void doubleClickRider(Session& session, Host& host, int row);
+
+/// Ctrl+Z: the roster as it stood before the last orders dialog, the number of
+/// sectors kept. Returns false, changing nothing, when back at the loaded team.
+bool undoStep(Session& session);
+
+/// Ctrl+Y or Ctrl+Shift+Z: the roster as it stood before the last undo.
+/// Returns false, changing nothing, when no undo is left to take back.
+bool redoStep(Session& session);
 
 /// `btSave`: asks for a file name and writes the orders file. Returns true
 /// once the whole file is written, when the program is to end; a failed write

@@ -5,6 +5,7 @@
 #include <string>
 #include <utility>
 
+#include "actions/History.h"
 #include "model/Roster.h"
 
 namespace rdo {
@@ -15,6 +16,8 @@ struct Session {
     Roster roster;
     /// The team file loaded, as the chooser gave it; empty until a team is loaded.
     std::string teamPath;
+    /// The steps undo and redo go over; the team as loaded is the first roster back.
+    History history;
 };
 
 }  // namespace rdo

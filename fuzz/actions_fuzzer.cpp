@@ -2,10 +2,10 @@
 // text of the session player (tests/support/Script.h), which checks the
 // program's promises after every action. Byte 0: a team of (byte % 16) riders,
 // injured, doped and named with commas in turn. Then actions, each an action
-// byte and its arguments. Main window (byte % 4): 0 double-click row
+// byte and its arguments. Main window (byte % 6): 0 double-click row
 // (byte % 15), then dialog actions until the dialog closes; 1 pick a sectors
 // item (byte % 9); 2 type into sectors (text); 3 save: cancel, write or failed
-// write (byte % 3). Orders dialog (byte % 8): 0 pick in combo (byte % 14: cbPE
+// write (byte % 3); 4 undo; 5 redo. Orders dialog (byte % 8): 0 pick in combo (byte % 14: cbPE
 // 0-9, cbPM, cbPA, cbPT, cbPL) an item (byte); 1 pick a doping product
 // (byte % 4); 2 click a sector box (byte % 10); 3 type a text into combo (byte
 // % 15: as above, or cbdope); 4 "Confirme le dopage"; 5 "Sélectionner"; 6 "Au
@@ -94,7 +94,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     script += "\n";
     while (in.at != in.end) {
-        switch (in.next() % 4) {
+        switch (in.next() % 6) {
             case 0:
                 script +=
                     "open " + std::to_string(in.next() % rdo::kRows) + "\n" + dialogActions(in);
@@ -104,6 +104,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 break;
             case 2:
                 script += "type sectors " + in.text() + "\n";
+                break;
+            case 4:
+                script += "undo\n";
+                break;
+            case 5:
+                script += "redo\n";
                 break;
             default:
                 const int mode = in.next() % 3;  // cancel, write, failed write

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <numeric>
 #include <sstream>
+#include <tuple>
 
 #include "actions/MainActions.h"
 #include "model/Numbers.h"
@@ -165,6 +166,20 @@ class Player {
         }
     }
 
+    // An undo or a redo gives exactly the roster the steps lead to, the sectors as they are.
+    void step(std::vector<Roster>& from, std::vector<Roster>& to, Roster was, bool moved) {
+        require(moved == !from.empty(), "an undo or a redo with no step, or none with one");
+        if (moved && !from.empty()) {
+            Roster expected = std::move(from.back());
+            from.pop_back();
+            to.push_back(std::move(was));
+            std::tie(expected.sectors, expected.sectorsItems, expected.sectorsEnabled) =
+                std::tie(session_.roster.sectors, session_.roster.sectorsItems,
+                         session_.roster.sectorsEnabled);
+            require(session_.roster == expected, "an undo or a redo gave another roster");
+        }
+    }
+
     void command(const std::string& line, OrdersDialog* dialog) {
         // The verb, the name, and the rest of the line as it stands.
         const std::size_t space = line.find(' '), second = line.find(' ', space + 1);
@@ -202,10 +217,21 @@ class Player {
                    (k < 0 ? rosterText(roster, field) : rowText(roster.rows.at(k), field))) {
             *(k < 0 ? rosterText(roster, field) : rowText(roster.rows.at(k), field)) = rest;
         } else if (verb == "open") {
+            const Roster before = roster;
+            const int shown = host_.dialogsShown;
             doubleClickRider(session_, host_, std::stoi(name));
+            if (host_.dialogsShown > shown) {  // a step
+                back_.push_back(before);
+                ahead_.clear();
+            }
             for (; at_ < lines_.size() && lines_[at_].starts_with("  "); ++at_) {
                 require(checked_, "an indented line without a dialog");
             }
+        } else if (verb == "undo" || verb == "redo") {
+            const bool undo = verb == "undo";
+            Roster was = roster;
+            step(undo ? back_ : ahead_, undo ? ahead_ : back_, std::move(was),
+                 undo ? undoStep(session_) : redoStep(session_));
         } else if (verb == "writefails") {
             host_.writeError = name.empty() ? std::nullopt : std::optional(line.substr(space + 1));
         } else if (verb == "restart") {
@@ -286,6 +312,7 @@ class Player {
     std::size_t at_ = 0;
     std::size_t heard_ = 0;
     long riders_ = 0;
+    std::vector<Roster> back_, ahead_;  // the rosters the steps lead to, the nearest last
     FakeHost host_;
     Session session_;
     std::ostringstream failures_;

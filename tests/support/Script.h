@@ -15,6 +15,7 @@
 //     type COMBO TEXT         type TEXT into COMBO
 //     click K                 click the work box of sector K + 1
 //     confirm | select | rest « Confirme le dopage », « Sélectionner », « Au repos »
+//   undo | redo               Ctrl+Z, Ctrl+Y in the main window
 //   writefails [REASON]       every later write fails for REASON; none without one
 //   save [PATH]               « Enregistrer Ordres », the chooser answering PATH or cancelled
 //   saved PATH FILE           the orders file saved at PATH holds the bytes of FILE
@@ -39,7 +40,9 @@ std::string playScript(const std::string& script);
 /// the program's promises are checked: lists of ten entries, at most five
 /// worked sectors, every accepted pick within its limits, totals equal to the
 /// sums of the rows once a dialog is left, an orders file the game reads by
-/// position. Returns the broken promises, or an empty text.
+/// position. Returns the broken promises, or an empty text. Either way, an undo
+/// must give back exactly the roster before the last dialog, and a redo the
+/// roster that undo left.
 std::string playChecked(const std::string& script);
 
 }  // namespace rdo::test

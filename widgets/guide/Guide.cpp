@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShortcut>
 
 #include "actions/MainActions.h"
 #include "widgets/guide/CyclistsPicture.h"
@@ -149,6 +150,7 @@ Guide::Guide(Host& host, QWidget* parent) : QWidget(parent), host_(host) {
     setPalette(palette);
 
     buildButtons();
+    buildStepKeys();
     refresh();
 }
 
@@ -286,6 +288,23 @@ void Guide::buildButtons() {
     btSave_ =
         place(new QPushButton(save, this), QStringLiteral("btSave"), {496, 544, 97, 25}, save);
     connect(btSave_, &QPushButton::clicked, this, &Guide::saveClicked);
+}
+
+void Guide::buildStepKeys() {
+    // Keys only, the window keeping the game's layout. They belong to this window: inside the
+    // modal orders dialog, and in a field of this window being typed into, Qt's own undo and
+    // redo of the text stay.
+    const std::pair<const char*, bool (*)(Session&)> keys[] = {
+        {"Ctrl+Z", undoStep}, {"Ctrl+Y", redoStep}, {"Ctrl+Shift+Z", redoStep}};
+    for (const auto& [key, step] : keys) {
+        auto* shortcut = new QShortcut(QKeySequence(text(key)), this);
+        shortcut->setObjectName(text(key));
+        connect(shortcut, &QShortcut::activated, this, [this, step] {
+            if (step(session_)) {
+                refresh();
+            }
+        });
+    }
 }
 
 void Guide::refresh() {

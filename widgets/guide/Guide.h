@@ -47,6 +47,7 @@ class Guide : public QWidget {
     void buildGrid();
     void buildRow(int row, QWidget* ordersFrame);
     void buildButtons();
+    void buildStepKeys();
 
     void openTeamClicked();
     void saveClicked();

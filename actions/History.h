@@ -1,0 +1,28 @@
+// The steps the player can go back over and forward again. A step is the roster as it stood
+// before one orders dialog; the number of sectors is no part of it and stays as it is.
+#pragma once
+
+#include <vector>
+
+#include "model/Roster.h"
+
+namespace rdo {
+
+class History {
+  public:
+    /// A new step, `before` being the roster as it stood before it: the steps ahead are
+    /// dropped, as after an undo they lead to orders the player has replaced.
+    void record(Roster before);
+
+    /// Puts `roster` back as it stood before the last step; false when there is none.
+    bool undo(Roster& roster);
+
+    /// Puts `roster` forward over the step last undone; false when there is none.
+    bool redo(Roster& roster);
+
+  private:
+    std::vector<Roster> back_;   // the nearest last
+    std::vector<Roster> ahead_;  // the nearest last
+};
+
+}  // namespace rdo
