@@ -110,6 +110,24 @@ TEST_F(GuideTest, OnlyAPickFromTheListLocksTheSectors) {
     EXPECT_EQ(guide.roster().sectors, "2");
 }
 
+// Ctrl+Z and Ctrl+Y or Ctrl+Shift+Z step over the orders dialogs; inside one they are the field's.
+TEST_F(GuideTest, UndoAndRedoKeysStepOverTheDialogs) {
+    load();
+    drive = [](Ordres& ordres) {
+        pickNext(ordres, "cbPA", 4);
+        QTest::keySequence(ordres.focusWidget(), QKeySequence::Undo);
+        QTest::mouseClick(control(ordres, "OKButton"), Qt::LeftButton);
+    };
+    QTest::mouseDClick(control(guide, "nom1_0"), Qt::LeftButton);
+    const std::pair<const char*, const char*> steps[] = {
+        {"", "4"}, {"Ctrl+Z", ""}, {"Ctrl+Shift+Z", "4"}, {"Ctrl+Z", ""}, {"Ctrl+Y", "4"}};
+    for (const auto& [keys, PA2] : steps) {
+        QApplication::setActiveWindow(&guide);  // as once a dialog has closed
+        QTest::keySequence(&guide, QKeySequence(keys));
+        EXPECT_EQ(shown("PA2_0") ? control<QLineEdit>(guide, "PA2_0")->text() : "", PA2) << keys;
+    }
+}
+
 // The orders file carries each rider's key and name as the example team file gives them.
 TEST_F(GuideTest, OneRidersOrdersReachTheOrdersFile) {
     const std::string team = test::sourceFile("examples/equipe-exemple.cyc");
