@@ -109,7 +109,14 @@ class Player {
         }
         if (k < 0) {
             const std::string* text = rosterText(session_.roster, field);
-            return field == "dialogs" ? std::to_string(host_.dialogsShown) : text ? *text : "(?)";
+            std::string filters;
+            for (const std::string& filter : host_.filtersAsked) {
+                filters += (filters.empty() ? "" : " ; ") + filter;
+            }
+            return field == "dialogs"   ? std::to_string(host_.dialogsShown)
+                   : field == "filters" ? filters
+                   : text               ? *text
+                                        : "(?)";
         }
         RosterRow& row = session_.roster.rows.at(static_cast<std::size_t>(k));
         const std::string* text = rowText(row, field);
@@ -199,14 +206,14 @@ class Player {
             require(checked_, "an indented line without a dialog");
         } else if (verb == "team") {
             std::vector<std::string> riders;
-            std::istringstream list(line.substr(space + 1));
+            std::istringstream list(space == line.npos ? "" : line.substr(space + 1));
             for (std::string rider; std::getline(list >> std::ws, rider, ';');) {
                 riders.push_back(rider);
             }
             host_.files["/t/equipe.cyc"] = line.find('|') == line.npos && !riders.empty()
                                                ? sourceFile(riders[0])
                                                : teamFile(riders);
-            host_.chooserAnswers = {"/t/equipe.cyc"};
+            host_.chooserAnswers = {space == line.npos ? "" : "/t/equipe.cyc"};
             openTeam(session_, host_);
             host_.files.clear();
             riders_ = std::ranges::count(roster.rows, true, &RosterRow::inUse);

@@ -2,7 +2,8 @@
 // fake host, with the values and messages they must give. One command a line;
 // "#" starts a comment; a command's last argument is the rest of its line.
 //
-//   team FILE                 load a team file of the source tree with « btOpen »
+//   team [FILE]               load a team file of the source tree with « btOpen »; without
+//                             one, the chooser is cancelled
 //   team K|W|C|D|NAME; ...    load a made-up team, a rider each: key, injury weeks,
 //                             doping code and detail, name
 //   sectors ITEM              pick ITEM from the list « Nb de Secteurs »
@@ -22,7 +23,8 @@
 //   restart                   start the program again
 //   expect NAME VALUE         NAME holds VALUE: in a dialog block the dialog's values, else
 //                             the roster's; a row's as NAME_ROW (PE2_0, Dope1_3, line_0:
-//                             the row's orders line)
+//                             the row's orders line); `dialogs` the dialogs shown, `filters`
+//                             the choosers' filters, joined by " ; "
 //   message TEXT              the next message the program showed is TEXT, "\n" a line end
 // Every message shown must be expected by a `message` line.
 #pragma once
