@@ -22,7 +22,11 @@ bool openTeam(Session& session, Host& host) {
         return false;
     }
     const std::string path = host.chooseFile(kTeamFilter, ChooserPurpose::Open);
-    if (path.empty()) {
+    return !path.empty() && loadTeam(session, host, path);
+}
+
+bool loadTeam(Session& session, Host& host, const std::string& path) {
+    if (session.roster.loaded) {
         return false;
     }
     const FileRead read = host.readFile(path, kMaxTeamFileBytes);
@@ -42,6 +46,7 @@ bool openTeam(Session& session, Host& host) {
     session.roster = std::get<Roster>(std::move(result));
     session.teamPath = path;
     session.history = {};
+    host.teamLoaded(path);
     return true;
 }
 

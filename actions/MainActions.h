@@ -12,10 +12,14 @@ class Host;
 inline constexpr const char* kTeamFilter = "Fichiers d'équipe (*.cyc)|*.cyc|Tous (*.*)|*.*";
 inline constexpr const char* kOrdersFilter = "Fichiers d'ordres (*.ord)|*.ord|Tous (*.*)|*.*";
 
-/// `btOpen`: asks for a team file and loads it. A file that cannot be read or
-/// is not a team file gets a message and leaves the roster as it was. Returns
+/// `btOpen`: asks for a team file and loads it as `loadTeam` does. Returns
 /// whether a team was loaded.
 bool openTeam(Session& session, Host& host);
+
+/// Loads the team file at `path`, unless a team is already loaded. A file that
+/// cannot be read or is not a team file gets a message and leaves the session
+/// as it was. Returns whether a team was loaded.
+bool loadTeam(Session& session, Host& host, const std::string& path);
 
 /// A pick in the list of `sectors`: fixes the number of sectors for good.
 void pickSectors(Roster& roster, const std::string& item);

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QSaveFile>
+#include <QSettings>
 #include <QStringList>
 #include <filesystem>
 
@@ -60,6 +61,17 @@ bool isPipeOrSocket(std::filesystem::file_type type) {
     return type == std::filesystem::file_type::fifo || type == std::filesystem::file_type::socket;
 }
 
+// What the program keeps between runs, in the user's configuration folder.
+class Remembered : public QSettings {
+  public:
+    Remembered()
+        : QSettings(QSettings::IniFormat, QSettings::UserScope,
+                    QStringLiteral("redaction-des-ordres"),
+                    QStringLiteral("redaction-des-ordres")) {}
+};
+
+constexpr char kTeamFolderKey[] = "teamFolder";
+
 }  // namespace
 
 QString qtFileFilter(const std::string& filter) {
@@ -85,11 +97,24 @@ void QtHost::showMessage(const std::string& text) {
 
 std::string QtHost::chooseFile(const std::string& filter, ChooserPurpose purpose) {
     const QString qtFilter = qtFileFilter(filter);
-    const QString path =
-        purpose == ChooserPurpose::Open
-            ? QFileDialog::getOpenFileName(window_, QString(), QString(), qtFilter)
-            : QFileDialog::getSaveFileName(window_, QString(), QString(), qtFilter);
+    const QString folder = startFolder(purpose);
+    const QString path = purpose == ChooserPurpose::Open
+                             ? QFileDialog::getOpenFileName(window_, QString(), folder, qtFilter)
+                             : QFileDialog::getSaveFileName(window_, QString(), folder, qtFilter);
     return path.toStdString();
+}
+
+QString QtHost::startFolder(ChooserPurpose purpose) const {
+    const QString folder = purpose == ChooserPurpose::Save
+                               ? teamFolder_
+                               : Remembered().value(kTeamFolderKey).toString();
+    // A folder moved or deleted since: the chooser starts where it would anyway.
+    return QFileInfo(folder).isDir() ? folder : QString();
+}
+
+void QtHost::teamLoaded(const std::string& path) {
+    teamFolder_ = QFileInfo(fromUtf8(path)).absolutePath();
+    Remembered().setValue(kTeamFolderKey, teamFolder_);
 }
 
 FileRead QtHost::readFile(const std::string& path, std::size_t maxBytes) {

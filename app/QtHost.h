@@ -26,13 +26,19 @@ class QtHost : public Host {
     void setDialogRunner(DialogRunner runDialog) { runDialog_ = std::move(runDialog); }
 
     void showMessage(const std::string& text) override;
+    /// Opens in the folder of the last team loaded, kept between runs; the
+    /// orders are saved beside the team loaded in this run.
     std::string chooseFile(const std::string& filter, ChooserPurpose purpose) override;
+    void teamLoaded(const std::string& path) override;
+    /// The folder a chooser for `purpose` opens in; empty for the system's choice.
+    QString startFolder(ChooserPurpose purpose) const;
     FileRead readFile(const std::string& path, std::size_t maxBytes) override;
     std::optional<std::string> writeFile(const std::string& path, std::string_view bytes) override;
     void showOrdersDialog(Roster& roster, OrdersDialog& dialog) override;
 
   private:
     QWidget* window_ = nullptr;
+    QString teamFolder_;
     DialogRunner runDialog_;
 };
 

@@ -1,12 +1,22 @@
 #include <QApplication>
+#include <iostream>
 
 #include "app/Application.h"
+#include "app/CommandLine.h"
 #include "app/QtHost.h"
 #include "widgets/guide/Guide.h"
 #include "widgets/ordres/Ordres.h"
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
+    const rdo::CommandLine command = rdo::readCommandLine({argv + 1, argv + argc});
+    if (command.answered) {
+        std::cout << command.out;
+        std::cerr << command.err;
+        return command.exitStatus;
+    }
+    // Every argument is the program's: Qt reads none of them as its own option.
+    int qtArgc = 1;
+    QApplication app(qtArgc, argv);
     rdo::setUpApplication(app);
 
     rdo::QtHost host;
@@ -18,5 +28,14 @@ int main(int argc, char* argv[]) {
         ordres.exec();
     });
     guide.show();
+    if (!command.teamFile.empty()) {
+        // Once the event loop runs: a refusal's message then stands over the window.
+        QMetaObject::invokeMethod(
+            &guide,
+            [&guide, path = QString::fromLocal8Bit(command.teamFile).toStdString()] {
+                guide.openTeamFile(path);
+            },
+            Qt::QueuedConnection);
+    }
     return QApplication::exec();
 }

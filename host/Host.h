@@ -33,6 +33,10 @@ class Host {
     /// `filter` alternates description and pattern, separated by "|".
     virtual std::string chooseFile(const std::string& filter, ChooserPurpose purpose) = 0;
 
+    /// A team was loaded from `path`: the choosers may start in its folder,
+    /// in this run and the next ones.
+    virtual void teamLoaded(const std::string& path) = 0;
+
     /// Reads a whole file of at most `maxBytes` bytes.
     virtual FileRead readFile(const std::string& path, std::size_t maxBytes) = 0;
 

@@ -45,6 +45,8 @@ class FakeHost : public Host {
         return answer;
     }
 
+    void teamLoaded(const std::string&) override {}
+
     FileRead readFile(const std::string& path, std::size_t maxBytes) override;
 
     std::optional<std::string> writeFile(const std::string& path, std::string_view bytes) override {

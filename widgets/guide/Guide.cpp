@@ -288,6 +288,12 @@ void Guide::buildButtons() {
     btSave_ =
         place(new QPushButton(save, this), QStringLiteral("btSave"), {496, 544, 97, 25}, save);
     connect(btSave_, &QPushButton::clicked, this, &Guide::saveClicked);
+
+    // A shortcut owned by a button works only while that button is shown.
+    for (const auto& [button, key] :
+         {std::pair{btOpen_, QKeySequence::Open}, std::pair{btSave_, QKeySequence::Save}}) {
+        connect(new QShortcut(key, button), &QShortcut::activated, button, &QPushButton::click);
+    }
 }
 
 void Guide::buildStepKeys() {
@@ -361,7 +367,15 @@ void Guide::refresh() {
 }
 
 void Guide::openTeamClicked() {
-    if (openTeam(session_, host_)) {
+    showLoaded(openTeam(session_, host_));
+}
+
+void Guide::openTeamFile(const std::string& path) {
+    showLoaded(loadTeam(session_, host_, path));
+}
+
+void Guide::showLoaded(bool loaded) {
+    if (loaded) {
         refresh();
         btSave_->setFocus();
     }

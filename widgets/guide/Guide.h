@@ -28,6 +28,9 @@ class Guide : public QWidget {
     /// Shows what the roster holds; only the properties that differ change.
     void refresh();
 
+    /// Loads the team file at `path` as if it had been chosen with `btOpen`.
+    void openTeamFile(const std::string& path);
+
     static constexpr std::size_t kRiderColumnCount = 9;  // nom1 ... PM1
     static constexpr std::size_t kOrderColumnCount = 5;  // PM2 ... PT2
 
@@ -50,6 +53,7 @@ class Guide : public QWidget {
     void buildStepKeys();
 
     void openTeamClicked();
+    void showLoaded(bool loaded);
     void saveClicked();
     void riderDoubleClicked(int row);
     void sectorsPicked(const QString& item);

@@ -1,5 +1,6 @@
 #include "widgets/kit/Kit.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalBlocker>
@@ -43,6 +44,14 @@ void setColor(QWidget* widget, QPalette::ColorRole role, Rgb rgb) {
     QPalette palette = widget->palette();
     palette.setColor(role, colour);
     widget->setPalette(palette);
+}
+
+void setAccessibleNames(QWidget* control, const QString& accessibleName) {
+    control->setAccessibleName(accessibleName);
+    // A list's edit field is read on its own too: it carries the list's name.
+    if (auto* list = qobject_cast<QComboBox*>(control); list && list->lineEdit()) {
+        list->lineEdit()->setAccessibleName(accessibleName);
+    }
 }
 
 QLabel* addCaption(QWidget* parent, const QString& name, const QString& caption, const QRect& rect,

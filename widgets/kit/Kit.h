@@ -45,13 +45,16 @@ QColor qColor(Rgb rgb);
 /// Gives `widget` the colour `rgb` for `role`; nothing changes when it has it.
 void setColor(QWidget* widget, QPalette::ColorRole role, Rgb rgb);
 
+/// Gives `control` the name screen readers say.
+void setAccessibleNames(QWidget* control, const QString& accessibleName);
+
 /// Names and places a new control; screen readers say `accessibleName`.
 template <typename Control>
 Control* place(Control* control, const QString& name, const QRect& rect,
                const QString& accessibleName) {
     control->setObjectName(name);
     control->setGeometry(rect);
-    control->setAccessibleName(accessibleName);
+    setAccessibleNames(control, accessibleName);
     return control;
 }
 

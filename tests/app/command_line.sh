@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# The command line answers in French and opens no window: help and version on stdout, usage
+# errors on stderr with exit status 2. Without a display, a window would abort the program.
+# Usage: command_line.sh PROGRAM
+set -uo pipefail
+export DISPLAY='' WAYLAND_DISPLAY='' QT_QPA_PLATFORM=xcb
+usage='Usage : redaction-des-ordres [FICHIER.cyc]'
+errors=$(mktemp)
+trap 'rm -f "$errors"' EXIT
+fail=0
+# Exit status | first line on stdout | first line on stderr | arguments, separated by "|".
+while IFS='|' read -r status out err arguments; do
+    read -ra args <<<"$arguments"
+    actual_out=$("$1" "${args[@]}" 2>"$errors")
+    actual=$?
+    actual_err=$(<"$errors")
+    got="$actual|${actual_out%%$'\n'*}|${actual_err%%$'\n'*}"
+    [ "$got" = "$status|$out|$err" ] || { echo "for « $arguments »: $got, not $status|$out|$err"; fail=1; }
+    if [ "$status" = 2 ] && ! grep -qxF "$usage" <<<"$actual_err"; then
+        echo "for « $arguments »: no usage text on stderr"
+        fail=1
+    fi
+done <<EOF_CASES
+0|$usage||--help
+0|$usage||-h --version
+0|Rédaction des Ordres 1.0.1||--version
+2||redaction-des-ordres : un seul fichier d'équipe à la fois (2 donnés)|a.cyc b.cyc
+2||redaction-des-ordres : option inconnue « -x »|-x
+2||redaction-des-ordres : option inconnue « -platform »|-platform offscreen
+2||redaction-des-ordres : option inconnue « --aide »|equipe.cyc --aide
+2||redaction-des-ordres : un seul fichier d'équipe à la fois (2 donnés)|-- -x.cyc --help
+EOF_CASES
+exit $fail

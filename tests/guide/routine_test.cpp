@@ -1,0 +1,82 @@
+// A player's weekly routine: the team given at start, the choosers' folders, the keys of the two
+// buttons, and what a screen reader says of each control.
+#include <QAccessible>
+#include <QFileDialog>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <fstream>
+
+#include "app/QtHost.h"
+#include "tests/support/WidgetTest.h"
+#include "widgets/guide/Guide.h"
+
+namespace rdo {
+namespace {
+
+class RoutineTest : public test::WidgetTest {
+  protected:
+    void SetUp() override {
+        host.files["/equipes/equipe.cyc"] = test::teamFile({"1|0|0|0|Alpha"});
+        guide.show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&guide));
+    }
+    Guide guide{host};
+};
+
+// Each shown control says the name it was given, not its value; a list's edit field, its list's.
+void expectNamed(const QWidget& window) {
+    for (QWidget* widget : window.findChildren<QWidget*>()) {
+        const auto* list = qobject_cast<QComboBox*>(widget->parentWidget());
+        const QString name = (list ? list : widget)->accessibleName();
+        const QString said = QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
+        EXPECT_TRUE(!widget->isVisible() || (!name.isEmpty() && said == name))
+            << said.toStdString();
+    }
+}
+
+// Ctrl+O and Ctrl+S do what their button does, only while it is shown.
+TEST_F(RoutineTest, ATeamRefusedAtStartLeavesTheStartStateThenTheKeysDoWhatTheButtonsDo) {
+    host.chooserAnswers = {"/equipes/equipe.cyc", "/equipes/ordres.ord"};
+    QTest::keyClick(&guide, Qt::Key_S, Qt::ControlModifier);
+    guide.openTeamFile("/equipes/absente.cyc");
+    EXPECT_TRUE(guide.roster() == Roster{} && control(guide, "btOpen")->isVisible());
+    EXPECT_TRUE(host.messages.at(0).starts_with("Le fichier d'équipe « /equipes/absente.cyc »"));
+    for (const Qt::Key key : {Qt::Key_O, Qt::Key_O, Qt::Key_S}) {
+        QTest::keyClick(&guide, key, Qt::ControlModifier);
+    }
+    EXPECT_EQ(host.filtersAsked, (std::vector<std::string>{kTeamFilter, kOrdersFilter}));
+    EXPECT_TRUE(host.files.contains("/equipes/ordres.ord") && !guide.isVisible());  // saved, ended
+}
+
+TEST_F(RoutineTest, EveryControlOfBothWindowsSaysItsOwnName) {
+    guide.openTeamFile("/equipes/equipe.cyc");
+    expectNamed(guide);
+    drive = [](Ordres& ordres) { expectNamed(ordres); };
+    QTest::mouseDClick(control(guide, "nom1_0"), Qt::LeftButton);
+}
+
+TEST(ChooserFolders, TeamChooserWhereTheLastTeamWasLoadedOrdersChooserBesideIt) {
+    QTemporaryDir first, second;
+    // A run per week, each a new host over the same settings; the first remembers nothing.
+    for (const auto& [remembered, week] : {std::pair{QString(), &first}, {first.path(), &second}}) {
+        std::ofstream(week->filePath("equipe.cyc").toStdString()) << test::teamFile({"1|0|0|0|A"});
+        QtHost host;
+        Session session;
+        EXPECT_EQ(host.startFolder(ChooserPurpose::Open), remembered);
+        ASSERT_TRUE(loadTeam(session, host, week->filePath("equipe.cyc").toStdString()));
+        EXPECT_EQ(host.startFolder(ChooserPurpose::Save), week->path());
+    }
+    QtHost next;
+    QTimer::singleShot(0, [&] {  // the chooser as it opens, then cancelled
+        auto* chooser = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(chooser, nullptr);
+        EXPECT_EQ(chooser->directory().absolutePath(), second.path());
+        chooser->reject();
+    });
+    EXPECT_EQ(next.chooseFile(kTeamFilter, ChooserPurpose::Open), "");
+    second.remove();
+    EXPECT_EQ(next.startFolder(ChooserPurpose::Open), QString());  // a folder gone is ignored
+}
+
+}  // namespace
+}  // namespace rdo
