@@ -15,6 +15,10 @@ struct Session {
     Roster roster;
     /// The team file loaded, as the chooser gave it; empty until a team is loaded.
     std::string teamPath;
+    /// The orders file a save would have written right after the team was
+    /// loaded and any saved orders taken back up: while a save would write the
+    /// same, closing loses nothing.
+    std::string ordersAtLoad;
 };
 
 }  // namespace rdo

@@ -24,16 +24,24 @@ class QtHost : public Host {
     /// orders dialog modally.
     void setWindow(QWidget* window) { window_ = window; }
     void setDialogRunner(DialogRunner runDialog) { runDialog_ = std::move(runDialog); }
+    /// Brings the main window up to date before a question covers it.
+    void setBeforeQuestion(std::function<void()> update) { beforeQuestion_ = std::move(update); }
 
     void showMessage(const std::string& text) override;
+    Answer ask(const Question& question) override;
     std::string chooseFile(const std::string& filter, ChooserPurpose purpose) override;
     FileRead readFile(const std::string& path, std::size_t maxBytes) override;
+    std::optional<SiblingFile> findSibling(const std::string& path,
+                                           const std::string& extension) override;
+    std::optional<std::string> keepCopy(const std::string& path,
+                                        const std::string& copyPath) override;
     std::optional<std::string> writeFile(const std::string& path, std::string_view bytes) override;
     void showOrdersDialog(Roster& roster, OrdersDialog& dialog) override;
 
   private:
     QWidget* window_ = nullptr;
     DialogRunner runDialog_;
+    std::function<void()> beforeQuestion_;
 };
 
 }  // namespace rdo

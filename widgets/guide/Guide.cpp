@@ -2,11 +2,13 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "actions/Closing.h"
 #include "actions/MainActions.h"
 #include "widgets/guide/CyclistsPicture.h"
 #include "widgets/guide/GuideLook.h"
@@ -165,6 +167,14 @@ bool Guide::event(QEvent* event) {
             Qt::QueuedConnection);
     }
     return QWidget::event(event);
+}
+
+void Guide::closeEvent(QCloseEvent* event) {
+    if (ordersWritten_ || closeRequested(session_, host_)) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
 }
 
 void Guide::buildTeamControls() {
@@ -350,6 +360,7 @@ void Guide::openTeamClicked() {
 
 void Guide::saveClicked() {
     if (saveOrders(session_, host_)) {
+        ordersWritten_ = true;
         close();
     }
 }
