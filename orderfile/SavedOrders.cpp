@@ -28,6 +28,11 @@ bool isDopingCode(std::string_view value) {
 }
 
 // The 26 values after the key and the name, by position.
+constexpr std::size_t kWork = 5;                 // then the ten work flags
+constexpr std::size_t kPE = kWork + kSectors;    // the ten sector PE
+constexpr std::size_t kDoping = kPE + kSectors;  // the doping code
+constexpr std::size_t kValues = kDoping + 1;
+
 struct ValueRule {
     std::size_t first;
     std::size_t count;
@@ -36,16 +41,15 @@ struct ValueRule {
     const char* expected;
 };
 
-constexpr std::size_t kValues = 26;
 constexpr ValueRule kValueRules[] = {
     {0, 1, "la sélection", isFlag, "0 ou 1"},
     {1, 1, "PM", isPoints, "un nombre entier positif ou nul"},
     {2, 1, "PT", isPoints, "un nombre entier positif ou nul"},
     {3, 1, "PL", isPoints, "un nombre entier positif ou nul"},
     {4, 1, "PA", isPoints, "un nombre entier positif ou nul"},
-    {5, kSectors, "le travail du secteur", isFlag, "0 ou 1"},
-    {15, kSectors, "les PE du secteur", isSectorPE, "un nombre entier"},
-    {25, 1, "le code de dopage", isDopingCode, "0, 1, 2 ou 3"},
+    {kWork, kSectors, "le travail du secteur", isFlag, "0 ou 1"},
+    {kPE, kSectors, "les PE du secteur", isSectorPE, "un nombre entier"},
+    {kDoping, 1, "le code de dopage", isDopingCode, "0, 1, 2 ou 3"},
 };
 
 std::vector<std::string> splitAll(std::string_view rest) {
@@ -71,7 +75,8 @@ std::optional<std::string> readRider(std::string_view rest, const RosterRow& row
     rest.remove_prefix(row.P1.size() + 1);
     const std::vector<std::string> values = splitAll(rest);
     if (values.size() != kValues) {
-        return "a " + plural(values.size(), "valeur") + " après le nom au lieu de 26";
+        return "a " + plural(values.size(), "valeur") + " après le nom au lieu de " +
+               std::to_string(kValues);
     }
     for (const ValueRule& rule : kValueRules) {
         for (std::size_t i = rule.first; i < rule.first + rule.count; ++i) {
@@ -92,11 +97,11 @@ std::optional<std::string> readRider(std::string_view rest, const RosterRow& row
     rider.PL2 = values[3];
     rider.PA2 = values[4];
     SectorEntries work, pe;
-    std::copy(values.begin() + 5, values.begin() + 15, work.begin());
-    std::copy(values.begin() + 15, values.begin() + 25, pe.begin());
+    std::copy_n(values.begin() + kWork, kSectors, work.begin());
+    std::copy_n(values.begin() + kPE, kSectors, pe.begin());
     rider.PTplus = joinSectorList(work);
     rider.PEplus = joinSectorList(pe);
-    rider.dopingCode = values[25].front();
+    rider.dopingCode = values[kDoping].front();
     return std::nullopt;
 }
 
@@ -116,22 +121,22 @@ std::variant<std::vector<SavedRider>, SavedOrdersError> readSavedOrders(std::str
             rows.push_back(i);
         }
     }
+    if (!lines.empty() && lines[0] != team.cEquipe) {
+        return SavedOrdersError{"la ligne 1 donne l'équipe « " + std::string(lines[0]) +
+                                " » au lieu de « " + team.cEquipe + " »."};
+    }
     if (lines.size() != rows.size() + 1) {
         return SavedOrdersError{"il compte " + plural(lines.size(), "ligne") + " au lieu de " +
                                 std::to_string(rows.size() + 1) +
                                 " : le nom de l'équipe, puis une ligne par coureur."};
-    }
-    if (lines[0] != team.cEquipe) {
-        return SavedOrdersError{"la ligne 1 donne l'équipe « " + std::string(lines[0]) +
-                                " » au lieu de « " + team.cEquipe + " »."};
     }
     std::vector<SavedRider> riders(rows.size());
     for (std::size_t n = 0; n < rows.size(); ++n) {
         const RosterRow& row = team.rows[rows[n]];
         riders[n].row = rows[n];
         if (const auto wrong = readRider(lines[n + 1], row, riders[n])) {
-            return SavedOrdersError{"la ligne " + std::to_string(n + 2) + ", celle du coureur " + row.P1 +
-                                    " (clé " + row.N1 + "), " + *wrong + "."};
+            return SavedOrdersError{"la ligne " + std::to_string(n + 2) + ", celle du coureur " +
+                                    row.P1 + " (clé " + row.N1 + "), " + *wrong + "."};
         }
     }
     return riders;
