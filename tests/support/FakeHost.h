@@ -27,6 +27,7 @@ class FakeHost : public Host {
 
     /// Runs while a message box is shown, before it is dismissed.
     std::function<void(const std::string&)> onMessage;
+
     std::vector<Question> questions;
     std::vector<Answer> answers;  // to each question in turn; past the last, Escape
 
