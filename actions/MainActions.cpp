@@ -2,6 +2,7 @@
 
 #include <variant>
 
+#include "actions/TakeUp.h"
 #include "host/Host.h"
 #include "orderfile/OrdersFile.h"
 #include "orders/OrdersDialog.h"
@@ -47,6 +48,12 @@ bool loadTeam(Session& session, Host& host, const std::string& path) {
     session.teamPath = path;
     session.history = {};
     host.teamLoaded(path);
+    // Taking saved orders up is a step: Ctrl+Z goes back to the team as loaded.
+    Roster asLoaded = session.roster;
+    if (offerSavedOrders(session, host)) {
+        session.history.record(std::move(asLoaded));
+    }
+    session.ordersAtLoad = ordersFileBytes(session.roster);
     return true;
 }
 
@@ -96,11 +103,20 @@ bool saveOrders(const Session& session, Host& host) {
     if (path.empty()) {
         return false;
     }
+    // The file replaced stays beside the new one, one generation back, in case
+    // the player chose the wrong name.
+    const std::string backup = path + "~";
+    const std::optional<std::string> backupError = host.keepCopy(path, backup);
     if (const auto error = host.writeFile(path, ordersFileBytes(session.roster))) {
         host.showMessage("Les ordres n'ont pas pu être enregistrés dans « " + path +
                          " » : " + *error +
                          ".\n\nVos ordres sont conservés : choisissez un autre emplacement.");
         return false;
+    }
+    if (backupError) {
+        host.showMessage("Les ordres sont enregistrés dans « " + path +
+                         " », mais le fichier qu'ils remplacent n'a pas pu être gardé en « " +
+                         backup + " » : " + *backupError + ".");
     }
     return true;
 }

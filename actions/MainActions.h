@@ -16,9 +16,10 @@ inline constexpr const char* kOrdersFilter = "Fichiers d'ordres (*.ord)|*.ord|To
 /// whether a team was loaded.
 bool openTeam(Session& session, Host& host);
 
-/// Loads the team file at `path`, unless a team is already loaded. A file that
-/// cannot be read or is not a team file gets a message and leaves the session
-/// as it was. Returns whether a team was loaded.
+/// Loads the team file at `path`, unless a team is already loaded, then offers
+/// the orders saved beside it. A file that cannot be read or is not a team file
+/// gets a message and leaves the session as it was. Returns whether a team was
+/// loaded.
 bool loadTeam(Session& session, Host& host, const std::string& path);
 
 /// A pick in the list of `sectors`: fixes the number of sectors for good.
@@ -37,9 +38,10 @@ bool undoStep(Session& session);
 /// Returns false, changing nothing, when no undo is left to take back.
 bool redoStep(Session& session);
 
-/// `btSave`: asks for a file name and writes the orders file. Returns true
-/// once the whole file is written, when the program is to end; a failed write
-/// gets a message and leaves any existing file untouched.
+/// `btSave`: asks for a file name and writes the orders file, keeping a file
+/// it replaces as NAME~. Returns true once the whole file is written, when the
+/// program is to end; a failed write gets a message and leaves any existing
+/// file under the name untouched.
 bool saveOrders(const Session& session, Host& host);
 
 }  // namespace rdo

@@ -18,6 +18,10 @@ struct Session {
     std::string teamPath;
     /// The steps undo and redo go over; the team as loaded is the first roster back.
     History history;
+    /// The orders file a save would have written right after the team was
+    /// loaded and any saved orders taken back up: while a save would write the
+    /// same, closing loses nothing.
+    std::string ordersAtLoad;
 };
 
 }  // namespace rdo

@@ -1,6 +1,8 @@
 #include "app/QtHost.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -72,6 +74,36 @@ class Remembered : public QSettings {
 
 constexpr char kTeamFolderKey[] = "teamFolder";
 
+constexpr const char* kFolderReason = "c'est un dossier, pas un fichier";
+
+// Writes into a file opened for saving; on failure nothing of it is kept. Flushed
+// here: QSaveFile::commit renames a file whose last bytes failed to reach the
+// disk (disk full, size limit) as if it were whole.
+std::optional<std::string> writeOrCancel(QSaveFile& file, const QByteArray& bytes) {
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
+        const std::string reason = reasonOf(file);
+        file.cancelWriting();
+        return reason;
+    }
+    return std::nullopt;
+}
+
+constexpr std::pair<Answer, QMessageBox::StandardButton> kButtons[] = {
+    {Answer::Save, QMessageBox::Save},
+    {Answer::Discard, QMessageBox::Discard},
+    {Answer::Cancel, QMessageBox::Cancel},
+    {Answer::Yes, QMessageBox::Yes},
+    {Answer::No, QMessageBox::No}};
+
+QMessageBox::StandardButton buttonOf(Answer answer) {
+    for (const auto& [known, button] : kButtons) {
+        if (known == answer) {
+            return button;
+        }
+    }
+    return QMessageBox::NoButton;
+}
+
 }  // namespace
 
 QString qtFileFilter(const std::string& filter) {
@@ -93,6 +125,28 @@ void QtHost::showMessage(const std::string& text) {
                     QMessageBox::Ok, window_);
     box.setObjectName(QStringLiteral("message"));
     box.exec();
+}
+
+Answer QtHost::ask(const Question& question) {
+    if (beforeQuestion_) {
+        beforeQuestion_();
+    }
+    QMessageBox box(QMessageBox::Question, QString::fromUtf8(kAppTitle), fromUtf8(question.text),
+                    QMessageBox::NoButton, window_);
+    box.setObjectName(QStringLiteral("question"));
+    for (const Answer answer : question.buttons) {
+        box.addButton(buttonOf(answer));
+    }
+    box.setDefaultButton(buttonOf(question.defaultButton));
+    box.setEscapeButton(buttonOf(question.escapeButton));
+    box.exec();
+    const QMessageBox::StandardButton pressed = box.standardButton(box.clickedButton());
+    for (const auto& [answer, button] : kButtons) {
+        if (button == pressed) {
+            return answer;
+        }
+    }
+    return question.escapeButton;
 }
 
 std::string QtHost::chooseFile(const std::string& filter, ChooserPurpose purpose) {
@@ -121,7 +175,7 @@ FileRead QtHost::readFile(const std::string& path, std::size_t maxBytes) {
     FileRead result;
     const QString name = fromUtf8(path);
     if (QFileInfo(name).isDir()) {
-        result.error = "c'est un dossier, pas un fichier";
+        result.error = kFolderReason;
         return result;
     }
     // A team file is an ordinary file; a device could block or never end.
@@ -150,11 +204,81 @@ FileRead QtHost::readFile(const std::string& path, std::size_t maxBytes) {
     return result;
 }
 
+std::optional<SiblingFile> QtHost::findSibling(const std::string& path,
+                                               const std::string& extension) {
+    const QFileInfo beside(fromUtf8(path));
+    const QString stem = beside.dir().filePath(beside.completeBaseName());
+    const QString lower = fromUtf8(extension).toLower();
+    // Probes each spelling of the extension: a folder may hold thousands of files.
+    std::optional<SiblingFile> newest;
+    QDateTime newestTime;
+    for (unsigned spelling = 0; spelling < 1U << static_cast<unsigned>(lower.size()); ++spelling) {
+        QString name = stem + lower;
+        for (qsizetype i = 0; i < lower.size(); ++i) {
+            if ((spelling >> i & 1U) != 0) {
+                name[stem.size() + i] = name[stem.size() + i].toUpper();
+            }
+        }
+        const QFileInfo candidate(name);
+        const QDateTime modified = candidate.lastModified();
+        if (typeOf(name.toStdString()) != std::filesystem::file_type::regular ||
+            candidate == beside || (newest && modified <= newestTime)) {
+            continue;
+        }
+        newestTime = modified;
+        newest =
+            SiblingFile{name.toStdString(),
+                        candidate.fileName().toStdString(),
+                        {modified.date().year(), modified.date().month(), modified.date().day(),
+                         modified.time().hour(), modified.time().minute()}};
+    }
+    return newest;
+}
+
+std::optional<std::string> QtHost::keepCopy(const std::string& path, const std::string& copyPath) {
+    if (typeOf(path) != std::filesystem::file_type::regular) {
+        return std::nullopt;
+    }
+    std::error_code error;
+    const std::filesystem::file_type there =
+        std::filesystem::symlink_status(copyPath, error).type();
+    if (there == std::filesystem::file_type::directory) {
+        return kFolderReason;
+    }
+    if (there != std::filesystem::file_type::not_found &&
+        there != std::filesystem::file_type::regular) {
+        return kNotAFileReason;
+    }
+    QFile from(fromUtf8(path));
+    QSaveFile to(fromUtf8(copyPath));
+    if (!from.open(QIODevice::ReadOnly)) {
+        return reasonOf(from);
+    }
+    if (!to.open(QIODevice::WriteOnly)) {
+        return reasonOf(to);
+    }
+    // By pieces: the file replaced may be any file the player picked, of any size.
+    while (!from.atEnd()) {
+        const QByteArray piece = from.read(1 << 16);
+        if (from.error() != QFileDevice::NoError) {
+            to.cancelWriting();
+            return reasonOf(from);
+        }
+        if (auto failed = writeOrCancel(to, piece)) {
+            return failed;
+        }
+    }
+    if (!to.commit()) {
+        return reasonOf(to);
+    }
+    return std::nullopt;
+}
+
 std::optional<std::string> QtHost::writeFile(const std::string& path, std::string_view bytes) {
     const QString name = fromUtf8(path);
     const QFileInfo info(name);
     if (info.isDir()) {
-        return "c'est un dossier, pas un fichier";
+        return kFolderReason;
     }
     if (isPipeOrSocket(typeOf(path))) {
         return kNotAFileReason;
@@ -174,11 +298,9 @@ std::optional<std::string> QtHost::writeFile(const std::string& path, std::strin
     if (!file.open(QIODevice::WriteOnly)) {
         return reasonOf(file);
     }
-    const auto size = static_cast<qint64>(bytes.size());
-    if (file.write(bytes.data(), size) != size) {
-        const std::string reason = reasonOf(file);
-        file.cancelWriting();
-        return reason;
+    if (auto failed = writeOrCancel(
+            file, QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size())))) {
+        return failed;
     }
     if (!file.commit()) {
         return reasonOf(file);

@@ -24,8 +24,11 @@ class QtHost : public Host {
     /// orders dialog modally.
     void setWindow(QWidget* window) { window_ = window; }
     void setDialogRunner(DialogRunner runDialog) { runDialog_ = std::move(runDialog); }
+    /// Brings the main window up to date before a question covers it.
+    void setBeforeQuestion(std::function<void()> update) { beforeQuestion_ = std::move(update); }
 
     void showMessage(const std::string& text) override;
+    Answer ask(const Question& question) override;
     /// Opens in the folder of the last team loaded, kept between runs; the
     /// orders are saved beside the team loaded in this run.
     std::string chooseFile(const std::string& filter, ChooserPurpose purpose) override;
@@ -33,6 +36,10 @@ class QtHost : public Host {
     /// The folder a chooser for `purpose` opens in; empty for the system's choice.
     QString startFolder(ChooserPurpose purpose) const;
     FileRead readFile(const std::string& path, std::size_t maxBytes) override;
+    std::optional<SiblingFile> findSibling(const std::string& path,
+                                           const std::string& extension) override;
+    std::optional<std::string> keepCopy(const std::string& path,
+                                        const std::string& copyPath) override;
     std::optional<std::string> writeFile(const std::string& path, std::string_view bytes) override;
     void showOrdersDialog(Roster& roster, OrdersDialog& dialog) override;
 
@@ -40,6 +47,7 @@ class QtHost : public Host {
     QWidget* window_ = nullptr;
     QString teamFolder_;
     DialogRunner runDialog_;
+    std::function<void()> beforeQuestion_;
 };
 
 }  // namespace rdo

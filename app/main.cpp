@@ -22,6 +22,7 @@ int main(int argc, char* argv[]) {
     rdo::QtHost host;
     rdo::Guide guide(host);
     host.setWindow(&guide);
+    host.setBeforeQuestion([&] { guide.refresh(); });  // the team shows behind the question
     host.setDialogRunner([&](rdo::Roster& roster, rdo::OrdersDialog& dialog) {
         guide.refresh();  // the row is ticked and shows its orders behind the dialog
         rdo::Ordres ordres(roster, dialog, host, &guide);

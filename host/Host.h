@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace rdo {
 
@@ -22,12 +23,39 @@ struct FileRead {
     bool tooLarge = false;
 };
 
+/// The buttons of a question box, the system's standard ones.
+enum class Answer { Save, Discard, Cancel, Yes, No };
+
+struct Question {
+    std::string text;
+    std::vector<Answer> buttons;
+    Answer defaultButton;  // Enter
+    Answer escapeButton;   // Escape, and a box closed otherwise
+
+    friend bool operator==(const Question&, const Question&) = default;
+};
+
+/// A moment in the computer's local time.
+struct LocalTime {
+    int year = 0, month = 0, day = 0, hour = 0, minute = 0;
+};
+
+/// A file found beside another.
+struct SiblingFile {
+    std::string path;
+    std::string name;  // without its folder
+    LocalTime modified;
+};
+
 class Host {
   public:
     virtual ~Host() = default;
 
     /// A modal message box with one OK button and the application's title.
     virtual void showMessage(const std::string& text) = 0;
+
+    /// A modal question box with the application's title; returns the button pressed.
+    virtual Answer ask(const Question& question) = 0;
 
     /// Asks for a file; returns its path, or an empty text when cancelled.
     /// `filter` alternates description and pattern, separated by "|".
@@ -39,6 +67,18 @@ class Host {
 
     /// Reads a whole file of at most `maxBytes` bytes.
     virtual FileRead readFile(const std::string& path, std::size_t maxBytes) = 0;
+
+    /// The ordinary file in the folder of `path` named as `path` without its
+    /// extension followed by `extension` (".ord"), that extension in any letter
+    /// case; the most recent when there are several, nothing when there is none.
+    virtual std::optional<SiblingFile> findSibling(const std::string& path,
+                                                   const std::string& extension) = 0;
+
+    /// When `path` is an ordinary file, copies it to `copyPath`, replacing any
+    /// file there as a whole or leaving it untouched; returns the system's
+    /// reason when the copy failed. Does nothing for any other path.
+    virtual std::optional<std::string> keepCopy(const std::string& path,
+                                                const std::string& copyPath) = 0;
 
     /// Replaces the file at `path` with `bytes` as a whole, or leaves it
     /// untouched: returns the system's reason when the write failed.

@@ -1,7 +1,9 @@
 // Numbers held as decimal text.
 #pragma once
 
+#include <cstddef>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace rdo {
@@ -17,5 +19,8 @@ long long valueOf(std::string_view text);
 /// True for a text the game can read as a whole number: an optional "-" and
 /// at most nine digits, nothing else.
 bool isWholeNumber(std::string_view text);
+
+/// A count and its word, "s" added from 2 on: "1 ligne", "3 lignes".
+std::string plural(std::size_t n, const char* word);
 
 }  // namespace rdo

@@ -15,6 +15,24 @@ std::string sumOf(const Roster& roster, std::string RosterRow::*field) {
     return std::to_string(sum);
 }
 
+// The doping choices of the dialog, what each writes into `Dope1`, and the
+// code the orders file gives it.
+struct Product {
+    const char* choice;
+    const char* text;
+    bool onRed;
+    char code;
+};
+constexpr Product kProducts[] = {{"Clean", "Propre", false, '0'},
+                                 {"Amphétamines", "+Amphétamines", true, '1'},
+                                 {"PFC", "+PFC", true, '3'},
+                                 {"EPO", "+EPO", true, '2'}};
+
+void apply(const Product& product, RosterRow& row) {
+    row.Dope1 = product.text;
+    row.dopeOnRed = product.onRed;
+}
+
 }  // namespace
 
 void recomputeTotals(Roster& roster) {
@@ -33,20 +51,18 @@ void applyDoping(const OrdersDialog& dialog, RosterRow& row) {
     if (!dialog.dopeconfirme) {
         return;
     }
-    struct Product {
-        const char* choice;
-        const char* text;
-        bool onRed;
-    };
-    static const Product products[] = {{"Clean", "Propre", false},
-                                       {"Amphétamines", "+Amphétamines", true},
-                                       {"PFC", "+PFC", true},
-                                       {"EPO", "+EPO", true}};
-    for (const Product& product : products) {
+    for (const Product& product : kProducts) {
         if (dialog.cbdope == product.choice) {
-            row.Dope1 = product.text;
-            row.dopeOnRed = product.onRed;
+            apply(product, row);
             return;
+        }
+    }
+}
+
+void applyDopingCode(char code, RosterRow& row) {
+    for (const Product& product : kProducts) {
+        if (code != '0' && code == product.code) {
+            apply(product, row);
         }
     }
 }

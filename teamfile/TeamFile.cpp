@@ -3,16 +3,13 @@
 #include <algorithm>
 
 #include "model/CommaList.h"
+#include "model/Numbers.h"
 
 namespace rdo {
 namespace {
 
 constexpr std::size_t kHeaderLines = 4;
 constexpr std::size_t kRiderCommas = 11;
-
-std::string plural(std::size_t n, const char* word) {
-    return std::to_string(n) + " " + word + (n > 1 ? "s" : "");
-}
 
 void readRider(std::string_view rest, RosterRow& row) {
     row.inUse = true;

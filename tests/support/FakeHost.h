@@ -28,6 +28,29 @@ class FakeHost : public Host {
     /// Runs while a message box is shown, before it is dismissed.
     std::function<void(const std::string&)> onMessage;
 
+    std::vector<Question> questions;
+    std::vector<Answer> answers;  // to each question in turn; past the last, Escape
+
+    Answer ask(const Question& question) override {
+        questions.push_back(question);
+        return questions.size() <= answers.size() ? answers[questions.size() - 1]
+                                                  : question.escapeButton;
+    }
+
+    /// Only in the extension's letter case; every file was last changed on 14/03/2025 at 09:05.
+    std::optional<SiblingFile> findSibling(const std::string& path,
+                                           const std::string& extension) override {
+        const std::string name = path.substr(0, path.rfind('.')) + extension;
+        if (!files.contains(name)) {
+            return std::nullopt;
+        }
+        return SiblingFile{name, name.substr(name.rfind('/') + 1), {2025, 3, 14, 9, 5}};
+    }
+
+    std::optional<std::string> keepCopy(const std::string&, const std::string&) override {
+        return std::nullopt;  // keeps no copies: the Qt host's are tested on real files
+    }
+
     void showMessage(const std::string& text) override {
         messages.push_back(text);
         if (onMessage) {

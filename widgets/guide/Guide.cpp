@@ -2,12 +2,14 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShortcut>
 
+#include "actions/Closing.h"
 #include "actions/MainActions.h"
 #include "widgets/guide/CyclistsPicture.h"
 #include "widgets/guide/GuideLook.h"
@@ -167,6 +169,14 @@ bool Guide::event(QEvent* event) {
             Qt::QueuedConnection);
     }
     return QWidget::event(event);
+}
+
+void Guide::closeEvent(QCloseEvent* event) {
+    if (ordersWritten_ || closeRequested(session_, host_)) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
 }
 
 void Guide::buildTeamControls() {
@@ -383,6 +393,7 @@ void Guide::showLoaded(bool loaded) {
 
 void Guide::saveClicked() {
     if (saveOrders(session_, host_)) {
+        ordersWritten_ = true;
         close();
     }
 }

@@ -36,6 +36,8 @@ class Guide : public QWidget {
 
   protected:
     bool event(QEvent* event) override;
+    /// Title bar, Alt+F4, the system's close command: asks before losing orders.
+    void closeEvent(QCloseEvent* event) override;
 
   private:
     struct RowControls {
@@ -69,6 +71,8 @@ class Guide : public QWidget {
     PickList* sectors_ = nullptr;
     QPushButton* btOpen_ = nullptr;
     QPushButton* btSave_ = nullptr;
+    /// The orders file is written: the window closes without a question.
+    bool ordersWritten_ = false;
 };
 
 }  // namespace rdo

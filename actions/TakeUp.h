@@ -1,0 +1,24 @@
+// Taking up the orders saved beside a team file, so that a mistake noticed
+// after saving does not mean starting again from an empty team.
+#pragma once
+
+#include <vector>
+
+#include "actions/Session.h"
+#include "orderfile/SavedOrders.h"
+
+namespace rdo {
+
+class Host;
+
+/// Run once a team is loaded: when an orders file of the same name stands
+/// beside the team file and holds this team's orders, asks whether to take
+/// them up; one that does not is named in a message, and the team stays
+/// without orders. Returns whether orders were taken up.
+bool offerSavedOrders(Session& session, Host& host);
+
+/// Gives each selected rider his saved orders as if they had been committed
+/// in the orders dialog, and each saved doping; then rebuilds the totals.
+void restoreOrders(Roster& roster, const std::vector<SavedRider>& riders);
+
+}  // namespace rdo
