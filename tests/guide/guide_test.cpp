@@ -128,11 +128,14 @@ TEST_F(GuideTest, UndoAndRedoKeysStepOverTheDialogs) {
     }
 }
 
-// The orders file carries each rider's key and name as the example team file gives them.
-TEST_F(GuideTest, OneRidersOrdersReachTheOrdersFile) {
+// One rider's road: the orders reach the file byte for byte; closing asks while they are not
+// saved, whatever the answer; started again, the program takes them up and saves them unchanged.
+TEST_F(GuideTest, OneRidersOrdersReachTheOrdersFileAndComeBack) {
     const std::string team = test::sourceFile("examples/equipe-exemple.cyc");
-    load(team);
-    pickNext(guide, "sectors");  // 2, then 3
+    host.files["/t/equipe.cyc"] = team;
+    host.chooserAnswers = {"/t/equipe.cyc", "/t/plein.ord", "/t/equipe.ord", "/t/equipe.cyc",
+                           "/t/autre.ord"};
+    host.answers = {Answer::Cancel, Answer::Save, Answer::Discard, Answer::Save, Answer::Yes};
     drive = [](Ordres& ordres) {
         pickNext(ordres, "cbPE_0", 3);
         pickNext(ordres, "cbPE_1", 2);
@@ -141,16 +144,26 @@ TEST_F(GuideTest, OneRidersOrdersReachTheOrdersFile) {
         pickNext(ordres, "cbdope", 2);  // Clean, Amphétamines, EPO
         QTest::mouseClick(control(ordres, "btconfirme"), Qt::LeftButton);
         QTest::mouseClick(control(ordres, "OKButton"), Qt::LeftButton);
-        EXPECT_FALSE(ordres.isVisible());
     };
+    Guide again(host);
+    EXPECT_TRUE(again.close());  // no team: no question
+    QTest::mouseClick(control(guide, "btOpen"), Qt::LeftButton);
+    pickNext(guide, "sectors");  // 2, then 3
     QTest::mouseDClick(control(guide, "nom1_0"), Qt::LeftButton);
     EXPECT_EQ(
         control<QLineEdit>(guide, "PE_USED")->text() + control<QLineEdit>(guide, "cptsel")->text(),
         "51");
-    host.chooserAnswers = {"/t/ordres.ord"};
-    QTest::mouseClick(control(guide, "btSave"), Qt::LeftButton);
-    EXPECT_FALSE(guide.isVisible());
-
+    EXPECT_FALSE(guide.close());  // Cancel
+    host.writeError = "Disque plein";
+    EXPECT_FALSE(guide.close());  // Save, the write failed
+    host.writeError.reset();
+    EXPECT_TRUE(guide.close() && !host.files.contains("/t/equipe.ord"));  // Discard
+    guide.show();
+    EXPECT_TRUE(guide.close() && host.files.contains("/t/equipe.ord"));  // Save
+    ASSERT_EQ(host.questions.size(), 4u);
+    EXPECT_EQ(host.questions[3].text,
+              "Les ordres de cette équipe n'ont pas été enregistrés.\n\nLes enregistrer avant de "
+              "quitter ?");
     const QStringList lines = QString::fromLatin1(team).split("\r\n", Qt::SkipEmptyParts);
     QString expected = lines[0] + "\r\n",
             orders = ",1,0,0,0,4,1,0,0,0,0,0,0,0,0,0,3,2,0,0,0,0,0,0,0,0,2";
@@ -158,7 +171,16 @@ TEST_F(GuideTest, OneRidersOrdersReachTheOrdersFile) {
         expected += rider.section(',', 0, 0) + ',' + rider.section(',', 11) + orders + "\r\n";
         orders = QString(",0").repeated(26);  // the other riders have no orders
     }
-    EXPECT_EQ(QString::fromLatin1(host.files.at("/t/ordres.ord")), expected);
+    EXPECT_EQ(QString::fromLatin1(host.files.at("/t/equipe.ord")), expected);
+
+    again.show();
+    QTest::mouseClick(control(again, "btOpen"), Qt::LeftButton);               // Yes
+    EXPECT_TRUE(again.roster().rows == guide.roster().rows && again.close());  // nothing to lose
+    again.show();
+    EXPECT_EQ(control<QLineEdit>(again, "Dope1_0")->palette().color(QPalette::Base), Qt::red);
+    QTest::mouseClick(control(again, "btSave"), Qt::LeftButton);
+    EXPECT_TRUE(!again.isVisible() && host.questions.size() == 5);
+    EXPECT_EQ(host.files.at("/t/autre.ord"), host.files.at("/t/equipe.ord"));
 }
 
 }  // namespace

@@ -7,9 +7,13 @@
 
 #include <QApplication>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 
+#include "actions/Closing.h"
 #include "actions/MainActions.h"
 #include "app/Application.h"
 #include "app/QtHost.h"
@@ -110,6 +114,47 @@ TEST(FileFaults, RefusedInFrenchWithEverythingLeftAsItWas) {
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), {}), entries + 1)
         << "a failed save left something besides the good saves' copy of the file they replaced";
     EXPECT_TRUE(std::filesystem::is_character_file("/dev/full") && std::filesystem::is_fifo(fifo));
+}
+
+// Saves over one name of orders b, a (shorter), b: each replaced file is kept as NAME~, one
+// generation; a save failing after that copy leaves the old file whole; a NAME~ that cannot
+// be written does not stop the save. Then the question box and the orders beside a team file.
+TEST(QtHost, KeepsTheReplacedFileLeavesTheOldOrTheNewAndFindsAnyLetterCase) {
+    QTemporaryDir temp;
+    const std::string path = temp.filePath("o.ord").toStdString();
+    Session a{test::loadedRoster(test::sourceFile("examples/equipe-exemple.cyc"))}, b = a;
+    b.roster.cEquipe += " (bis)";
+    const std::string A = ordersFileBytes(a.roster), B = ordersFileBytes(b.roster);
+    ScriptedQtHost host;
+    host.answer = path;
+    EXPECT_TRUE(saveOrders(b, host) && readAll(path) == B && !std::filesystem::exists(path + "~"));
+    EXPECT_TRUE(saveOrders(a, host) && readAll(path) == A && readAll(path + "~") == B);
+    rlimit limit{};  // a write past A's size fails: the copy of A fits, b does not
+    getrlimit(RLIMIT_FSIZE, &limit);
+    const rlimit unlimited = limit;
+    limit.rlim_cur = A.size();
+    std::signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &limit);
+    EXPECT_FALSE(saveOrders(b, host));
+    setrlimit(RLIMIT_FSIZE, &unlimited);
+    EXPECT_TRUE(readAll(path) == A && readAll(path + "~") == A);
+    std::filesystem::remove(path + "~");
+    std::filesystem::create_directory(path + "~");
+    EXPECT_TRUE(saveOrders(b, host) && readAll(path) == B);
+    EXPECT_TRUE(host.messages.size() == 2 &&
+                host.messages[0].starts_with("Les ordres n'ont pas pu être enregistrés") &&
+                host.messages[1].ends_with("o.ord~ » : c'est un dossier, pas un fichier."));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(temp.path().toStdString()), {}), 2)
+        << "a temporary file was left";
+
+    // Orders not saved since loading: Escape keeps them, Enter saves them.
+    for (const Qt::Key key : {Qt::Key_Escape, Qt::Key_Return}) {
+        QTimer::singleShot(0, [key] { QTest::keyClick(QApplication::activeModalWidget(), key); });
+        EXPECT_EQ(closeRequested(a, host), key == Qt::Key_Return);
+    }
+    EXPECT_EQ(readAll(path), A);
+    EXPECT_EQ(host.findSibling(temp.filePath("o.cyc").toStdString(), ".ORD")->path, path);
+    EXPECT_FALSE(host.findSibling(temp.filePath("o.cyc").toStdString(), ".ord~"));  // a folder
 }
 
 TEST(QtHost, ChooserFilterInQtsFormAndQtsOwnButtonsInFrench) {

@@ -29,6 +29,7 @@ TEST_F(OrdresTest, OpensOnTheRowWithEveryControlInPlace) {
         for (const auto& [name, rect] : anchors) {
             EXPECT_EQ(control(ordres, name)->geometry(), rect) << name;
         }
+        expectReadable(ordres);
 
         for (int k : {1, 3, 4, 5}) {  // 0 and 2 are ticked already: the fourth click is refused
             auto* box = control<QCheckBox>(ordres, "Check1_" + QString::number(k));

@@ -119,12 +119,14 @@ void Ordres::buildRiderLines() {
         const int left = kColumnLeft + kColumnPitch * static_cast<int>(i);
         const QString rating = text(kFields[i + 1].name);
         centredCaption(this, QStringLiteral("Label%1").arg(1 + i), rating,
-                       {left, kRatingCaptionTop, 65, 17}, captionFont, rating);
+                       {left, kRatingCaptionTop, 65, 17}, captionFont,
+                       QStringLiteral("Légende ") + text(kFields[i + 1].accessibleName));
 
         const RaceAllocation& allocation = kRaceAllocations[i];
         const QString name = text(allocation.name);
         centredCaption(this, QStringLiteral("Label%1").arg(6 + i), name,
-                       {left, kAllocationCaptionTop, 65, 17}, captionFont, name);
+                       {left, kAllocationCaptionTop, 65, 17}, captionFont,
+                       QStringLiteral("Légende ") + name + QStringLiteral(" attribués"));
         auto* combo =
             place(new PickList(numbers(allocation.lastItem), this), QStringLiteral("cb") + name,
                   {left + 8, kAllocationTop, 49, 21}, name + QStringLiteral(" attribués"));
