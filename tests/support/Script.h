@@ -36,9 +36,9 @@ namespace rdo::test {
 /// Plays `script`; returns its failures, one line each, or an empty text.
 std::string playScript(const std::string& script);
 
-/// Plays `script` as a fuzzer does: actions on hidden or disabled controls and
-/// indented lines without an open dialog are skipped, messages need not be
-/// expected, a written orders file ends the session, and after every action
+/// Plays `script` as a fuzzer does: lines that cannot be played, actions on
+/// hidden or disabled controls and lines that set or expect values are
+/// skipped, a written orders file ends the session, and after every action
 /// the program's promises are checked: lists of ten entries, at most five
 /// worked sectors, every accepted pick within its limits, totals equal to the
 /// sums of the rows once a dialog is left, an orders file the game reads by
