@@ -61,6 +61,14 @@ std::string* dialogText(OrdersDialog& dialog, const std::string& name, int k) {
                                                     : named(dialog, texts, name);
 }
 
+// "\n" in a script is a line end.
+std::string unescaped(std::string text) {
+    for (std::size_t at = 0; (at = text.find("\\n", at)) != text.npos;) {
+        text.replace(at, 2, "\n");
+    }
+    return text;
+}
+
 long commas(std::string_view text) {
     return std::count(text.begin(), text.end(), ',');
 }
@@ -229,7 +237,13 @@ class Player {
                                                ? sourceFile(riders[0])
                                                : teamFile(riders);
             host_.chooserAnswers = {space == line.npos ? "" : "/t/equipe.cyc"};
+            const std::size_t asked = host_.questions.size();
             openTeam(session_, host_);
+            // Saved orders taken up are a step back to the team as loaded.
+            if (host_.questions.size() > asked && asked < host_.answers.size() &&
+                host_.answers[asked] == Answer::Yes) {
+                back_.push_back(loadedRoster(host_.files["/t/equipe.cyc"]));
+            }
             host_.files.clear();
             riders_ = std::ranges::count(roster.rows, true, &RosterRow::inUse);
         } else if ((verb == "sectors" || (verb == "type" && name == "sectors")) && !dialog &&
@@ -273,11 +287,26 @@ class Player {
             if (value(field, k, dialog) != rest) {
                 fail("expect " + name + " " + rest + ": got " + value(field, k, dialog));
             }
-        } else if (verb == "message") {
-            std::string text = line.substr(space + 1);
-            for (std::size_t at = 0; (at = text.find("\\n", at)) != text.npos;) {
-                text.replace(at, 2, "\n");
+        } else if (verb == "beside" && !dialog) {
+            host_.files["/t/equipe.ord"] = sourceFile(name);
+        } else if (verb == "answers") {
+            static const std::pair<const char*, Answer> names[] = {{"Save", Answer::Save},
+                                                                   {"Discard", Answer::Discard},
+                                                                   {"Cancel", Answer::Cancel},
+                                                                   {"Yes", Answer::Yes},
+                                                                   {"No", Answer::No}};
+            std::istringstream words(line.substr(space + 1));
+            for (std::string word; words >> word;) {
+                host_.answers.push_back(
+                    std::ranges::find(names, word, &std::pair<const char*, Answer>::first)->second);
             }
+        } else if (verb == "question") {
+            if (asked_ >= host_.questions.size() ||
+                host_.questions[asked_++].text != unescaped(line.substr(space + 1))) {
+                fail("no question " + line.substr(space + 1));
+            }
+        } else if (verb == "message") {
+            const std::string text = unescaped(line.substr(space + 1));
             if (heard_ >= host_.messages.size() || host_.messages[heard_++] != text) {
                 fail("no message " + text);
             }
@@ -333,6 +362,7 @@ class Player {
     std::vector<std::string> lines_;
     std::size_t at_ = 0;
     std::size_t heard_ = 0;
+    std::size_t asked_ = 0;
     long riders_ = 0;
     std::vector<Roster> back_, ahead_;  // the rosters the steps lead to, the nearest last
     FakeHost host_;

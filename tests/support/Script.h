@@ -6,6 +6,10 @@
 //                             one, the chooser is cancelled
 //   team K|W|C|D|NAME; ...    load a made-up team, a rider each: key, injury weeks,
 //                             doping code and detail, name
+//   beside FILE               FILE of the source tree stands beside the next team file, as
+//                             the orders saved for it
+//   answers ANSWER...         the next questions are answered Yes, No, Save, Discard, Cancel;
+//                             past these, with Escape
 //   sectors ITEM              pick ITEM from the list « Nb de Secteurs »
 //   type sectors TEXT         type TEXT into « Nb de Secteurs »
 //   set NAME VALUE            give a roster value a text, e.g. "set PE2_1 16"
@@ -26,6 +30,7 @@
 //                             the row's orders line); `dialogs` the dialogs shown, `filters`
 //                             the choosers' filters, joined by " ; "
 //   message TEXT              the next message the program showed is TEXT, "\n" a line end
+//   question TEXT             the next question the program asked is TEXT
 // Every message shown must be expected by a `message` line.
 #pragma once
 
