@@ -3,9 +3,9 @@
 
 #include "app/Application.h"
 #include "app/CommandLine.h"
+#include "app/MainWindow.h"
 #include "app/QtHost.h"
 #include "widgets/guide/Guide.h"
-#include "widgets/ordres/Ordres.h"
 
 int main(int argc, char* argv[]) {
     const rdo::CommandLine command = rdo::readCommandLine({argv + 1, argv + argc});
@@ -20,21 +20,14 @@ int main(int argc, char* argv[]) {
     rdo::setUpApplication(app);
 
     rdo::QtHost host;
-    rdo::Guide guide(host);
-    host.setWindow(&guide);
-    host.setBeforeQuestion([&] { guide.refresh(); });  // the team shows behind the question
-    host.setDialogRunner([&](rdo::Roster& roster, rdo::OrdersDialog& dialog) {
-        guide.refresh();  // the row is ticked and shows its orders behind the dialog
-        rdo::Ordres ordres(roster, dialog, host, &guide);
-        ordres.exec();
-    });
-    guide.show();
+    const auto guide = rdo::makeMainWindow(host);
+    guide->show();
     if (!command.teamFile.empty()) {
         // Once the event loop runs: a refusal's message then stands over the window.
         QMetaObject::invokeMethod(
-            &guide,
+            guide.get(),
             [&guide, path = QString::fromLocal8Bit(command.teamFile).toStdString()] {
-                guide.openTeamFile(path);
+                guide->openTeamFile(path);
             },
             Qt::QueuedConnection);
     }

@@ -20,7 +20,7 @@ bool isPoints(std::string_view value) {
 
 // A sector's PE may be empty: an empty pick is saved as it is and counts 0.
 bool isSectorPE(std::string_view value) {
-    return value.empty() || isWholeNumber(value);
+    return value.empty() || isPoints(value);
 }
 
 bool isDopingCode(std::string_view value) {
@@ -48,7 +48,7 @@ constexpr ValueRule kValueRules[] = {
     {3, 1, "PL", isPoints, "un nombre entier positif ou nul"},
     {4, 1, "PA", isPoints, "un nombre entier positif ou nul"},
     {kWork, kSectors, "le travail du secteur", isFlag, "0 ou 1"},
-    {kPE, kSectors, "les PE du secteur", isSectorPE, "un nombre entier"},
+    {kPE, kSectors, "les PE du secteur", isSectorPE, "un nombre entier positif ou nul"},
     {kDoping, 1, "le code de dopage", isDopingCode, "0, 1, 2 ou 3"},
 };
 

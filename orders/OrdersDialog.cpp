@@ -58,18 +58,32 @@ bool alreadyDoped(std::string_view dope1) {
     return head == "Amp" || head == "EPO" || head == "PFC";
 }
 
-// A point text the game could misread, or nothing: names the field for the message.
-std::optional<std::string> unreadablePoints(const OrdersDialog& dialog) {
+// Why a point text cannot be committed, or nothing: the game could misread it,
+// or, negative, it would lower the team's sums and let every later pick pass the
+// race limits.
+std::optional<std::string> pointsFault(const std::string& text, const std::string& field) {
+    if (text.empty()) {
+        return std::nullopt;  // counts 0
+    }
+    const char* fault =
+        !isWholeNumber(text)  ? " n'est pas un nombre entier : le jeu ne saurait pas le lire."
+        : text.front() == '-' ? " est négatif : les points ne peuvent pas être négatifs."
+                              : nullptr;
+    if (fault == nullptr) {
+        return std::nullopt;
+    }
+    return "« " + text + " » dans " + field + fault;
+}
+
+std::optional<std::string> refusedPoints(const OrdersDialog& dialog) {
     for (const RaceAllocation& allocation : kRaceAllocations) {
-        const std::string& text = dialog.*allocation.combo;
-        if (!text.empty() && !isWholeNumber(text)) {
-            return "« " + text + " » dans " + allocation.name;
+        if (auto fault = pointsFault(dialog.*allocation.combo, allocation.name)) {
+            return fault;
         }
     }
     for (std::size_t k = 0; k < dialog.cbPE.size(); ++k) {
-        const std::string& text = dialog.cbPE[k];
-        if (!text.empty() && !isWholeNumber(text)) {
-            return "« " + text + " » dans PE (sect " + std::to_string(k + 1) + ")";
+        if (auto fault = pointsFault(dialog.cbPE[k], "PE (sect " + std::to_string(k + 1) + ")")) {
+            return fault;
         }
     }
     return std::nullopt;
@@ -160,11 +174,10 @@ void confirmDoping(OrdersDialog& dialog) {
 }
 
 bool commitOrders(OrdersDialog& dialog, Roster& roster, Host& host) {
-    if (const std::optional<std::string> bad = unreadablePoints(dialog)) {
-        host.showMessage(*bad +
-                         " n'est pas un nombre entier : le jeu ne saurait pas le lire.\n\n"
-                         "Choisissez une valeur dans la liste ou tapez un nombre entier, puis "
-                         "cliquez à nouveau sur « Sélectionner ».");
+    if (const std::optional<std::string> fault = refusedPoints(dialog)) {
+        host.showMessage(*fault +
+                         "\n\nChoisissez une valeur dans la liste ou tapez un nombre entier "
+                         "positif ou nul, puis cliquez à nouveau sur « Sélectionner ».");
         return false;
     }
     RosterRow& row = currentRow(roster);

@@ -64,8 +64,9 @@ void pickDoping(OrdersDialog& dialog, const std::string& item);
 void confirmDoping(OrdersDialog& dialog);
 
 /// "Sélectionner": stores the dialog's orders in the current row and rebuilds
-/// the counter and the totals. A point text that is not a whole number is
-/// refused with a message and nothing changes; returns whether it committed.
+/// the counter and the totals. A point text that is not a whole number, or is
+/// negative, is refused with a message and nothing changes; returns whether it
+/// committed.
 bool commitOrders(OrdersDialog& dialog, Roster& roster, Host& host);
 
 /// "Au repos": clears the current row's orders and selection, rebuilds the

@@ -146,8 +146,8 @@ class Player {
         long long total = 0;
         for (int j = 0; j < kRows; ++j) {
             const std::string& text = session_.roster.rows[static_cast<std::size_t>(j)].*field;
-            require(!text.empty() && text.find_first_not_of("-0123456789") == text.npos,
-                    "a row's points are not a whole number");
+            require(!text.empty() && text.find_first_not_of("0123456789") == text.npos,
+                    "a row's points are not a whole number, zero or more");
             total += all || j != session_.roster.currentRow ? valueOf(text) : 0;
         }
         return total;

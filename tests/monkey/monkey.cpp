@@ -1,0 +1,323 @@
+// A monkey on the real windows: a long random session of user events on the main
+// window and the orders dialog, over the example team, that checks after each event
+// what a player sees. Arguments: [seed [events]]; otherwise MONKEY_SEED, and
+// MONKEY_SECONDS (default 20). The seed printed replays the session; MONKEY_TRACE=1
+// prints every event.
+#include <QApplication>
+#include <QCheckBox>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPointer>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <cstdio>
+#include <random>
+
+#include "app/Application.h"
+#include "app/MainWindow.h"
+#include "app/QtHost.h"
+#include "model/Numbers.h"
+#include "orders/Limits.h"
+#include "widgets/guide/Guide.h"
+#include "widgets/kit/PickList.h"
+
+namespace rdo {
+namespace {
+
+std::mt19937_64 rng;
+int below(std::size_t n) {
+    return static_cast<int>(rng() % n);
+}
+template <typename T>
+T any(const QList<T>& list) {
+    return list.isEmpty() ? nullptr : list[below(list.size())];
+}
+template <typename T>
+QList<T*> usable(const QWidget* window) {
+    QList<T*> found = window->findChildren<T*>();
+    found.removeIf([](const T* control) { return !control->isVisible() || !control->isEnabled(); });
+    return found;
+}
+
+constexpr Qt::Key kKeys[] = {
+    Qt::Key_Tab,   Qt::Key_Backtab,   Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape, Qt::Key_Up,
+    Qt::Key_Down,  Qt::Key_Left,      Qt::Key_Right,  Qt::Key_Home,  Qt::Key_End,    Qt::Key_PageUp,
+    Qt::Key_Space, Qt::Key_Backspace, Qt::Key_F4,     Qt::Key_A,     Qt::Key_E,      Qt::Key_0,
+    Qt::Key_1,     Qt::Key_5,         Qt::Key_9,      Qt::Key_Minus, Qt::Key_Comma,  Qt::Key_Down};
+
+// The file choosers answer the example team, an orders file or a folder, or cancel.
+struct MonkeyHost : QtHost {
+    QString folder, saved;
+    std::string chooseFile(const std::string&, ChooserPurpose purpose) override {
+        saved = below(5) == 0 ? folder : folder + "/ordres.ord";
+        return below(10) == 0                    ? std::string()
+               : purpose == ChooserPurpose::Save ? saved.toStdString()
+                                                 : RDO_SOURCE_DIR "/examples/equipe-exemple.cyc";
+    }
+};
+
+struct Monkey : QObject {
+    Monkey(std::uint64_t seed, long limit, qint64 ms) : seed(seed), limit(limit), ms(ms) {
+        rng.seed(seed);
+        host.folder = folder.path();
+        clock.start();
+    }
+
+    std::uint64_t seed;
+    long limit;  // events, or -1 to play for `ms`
+    qint64 ms;
+    long count = 0, boxes = 0;  // events played, ticks that found a message box open
+    int sessions = 0;
+    QElapsedTimer clock;
+    QTemporaryDir folder;
+    MonkeyHost host;
+    std::unique_ptr<Guide> guide;
+    QHash<QString, QWidget*> named;  // the main window's controls
+    QPointer<QDialog> hooked;
+    QPointer<QComboBox> picked;  // checked once its handler is done, unless it brought a box
+    bool counted = true;         // no dialog left but by its buttons since cptsel was counted
+
+    void require(bool ok, const char* what) const {
+        if (!ok) {
+            std::fprintf(stderr, "monkey: seed %llu, event %ld: %s\n",
+                         static_cast<unsigned long long>(seed), count, what);
+            std::abort();
+        }
+    }
+
+    // Acts on the open list, the modal window or the main window. The next event
+    // runs in the innermost event loop, so also in a modal window this one opens.
+    void tick() {
+        QWidget* modal = QApplication::activeModalWidget();
+        QWidget* popup = QApplication::activePopupWidget();
+        if (!modal && (!guide || !guide->isVisible())) {  // a save ends the program
+            if (guide) {
+                checkOrdersFile();
+            }
+            guide = makeMainWindow(host);
+            guide->show();
+            named.clear();
+            ++sessions;
+        }
+        check(modal);
+        const bool over = limit >= 0 ? count >= limit : clock.elapsed() >= ms;
+        if (over && !modal && !popup) {
+            std::printf("monkey: %ld events in %d sessions, %lld ms: %.0f events/s\n", count,
+                        sessions, clock.elapsed(), count * 1000.0 / clock.elapsed());
+            QApplication::quit();
+            return;
+        }
+        QTimer::singleShot(0, this, &Monkey::tick);
+        const long number = ++count, boxesBefore = boxes;
+        QWidget* window = popup ? popup : modal ? modal : guide.get();
+        const QString event =
+            over ? (window->close(), "wind down") : act(window, popup ? modal : nullptr);
+        if (qEnvironmentVariableIsSet("MONKEY_TRACE")) {
+            std::fprintf(stderr, "%ld %s\n", number, qPrintable(event));  // once it is done
+        }
+        if (boxes != boxesBefore) {  // a refused pick, set back once its box was closed
+            picked = nullptr;
+        }
+    }
+
+    QString shown(const QString& name) const {
+        return static_cast<const QLineEdit*>(named.value(name))->text();
+    }
+
+    // The sum of a column of orders but row `skip`; each a positive whole number.
+    long long column(const char* kind, int skip = -1) const {
+        long long sum = 0;
+        for (int i = 0; i < kRows; ++i) {
+            bool whole = false;
+            const long long points = shown(kind + QString("2_%1").arg(i)).toLongLong(&whole);
+            require(whole && points >= 0, "a rider's points are not a positive whole number");
+            sum += i == skip ? 0 : points;
+        }
+        return sum;
+    }
+
+    // Each total is the sum of its column unless the player typed over it, cptsel
+    // counts the ticked rows, a rider works at most five sectors, picks keep the limits.
+    void check(QWidget* modal) {
+        if (qobject_cast<QMessageBox*>(modal)) {  // a handler waits for the box
+            ++boxes;
+            return;
+        }
+        auto* dialog = qobject_cast<QDialog*>(modal);
+        if (dialog && dialog != hooked) {
+            hooked = dialog;
+            counted = false;  // the double-click ticked the row; the dialog's buttons count
+            connect(dialog, &QDialog::accepted, this, [this] { counted = true; });
+            for (PickList* list : dialog->findChildren<PickList*>()) {
+                connect(list, &PickList::picked, this, [this, list] { picked = list; });
+            }
+        }
+        for (QWidget* control : named.isEmpty() && guide->roster().loaded
+                                    ? guide->findChildren<QWidget*>()
+                                    : QWidgetList{}) {
+            named.insert(control->objectName(), control);
+        }
+        if (named.isEmpty()) {
+            return;
+        }
+        int ticked = 0;
+        for (int i = 0; i < kRows; ++i) {
+            ticked +=
+                static_cast<QCheckBox*>(named.value(QString("Check1_%1").arg(i)))->isChecked();
+        }
+        require(!counted || shown("cptsel") == QString::number(ticked), "cptsel is not the ticked");
+        for (const char* kind : {"PM", "PE", "PL", "PA", "PT"}) {
+            const auto* total = static_cast<QLineEdit*>(named.value(kind + QString("_USED")));
+            require(total->isModified() || total->text() == QString::number(column(kind)),
+                    "a total is not the sum of its column");
+        }
+        require(!dialog || std::ranges::count_if(dialog->findChildren<QCheckBox*>(),
+                                                 &QCheckBox::isChecked) <= kMaxWorkedSectors,
+                "more than five worked sectors");
+        if (dialog && picked) {
+            const auto value = [](const QComboBox* list) {
+                return valueOf(list->currentText().toStdString());
+            };
+            const int row = guide->roster().currentRow;
+            long long rider = 0;
+            for (const QComboBox* list :
+                 dialog->findChildren<QComboBox*>(QRegularExpression("^cbPE"))) {
+                rider += value(list);
+            }
+            require(!picked->objectName().startsWith("cbPE") ||
+                        (rider <= kRiderPE && column("PE", row) + rider <= kRacePE),
+                    "a PE pick passes a limit");
+            for (const RaceAllocation& allocation : kRaceAllocations) {
+                require(picked->objectName() != QString("cb") + allocation.name ||
+                            column(allocation.name, row) + value(picked) <= allocation.limit,
+                        "a pick passes a race limit");
+            }
+        }
+        picked = nullptr;
+    }
+
+    // The team line, then one line of 28 values per rider in use (a name may hold
+    // commas), each ended by CR LF.
+    void checkOrdersFile() {
+        QFile file(host.saved);
+        require(file.open(QIODevice::ReadOnly), "the program ended without an orders file");
+        const QList<QByteArray> lines = file.readAll().split('\n');
+        file.remove();
+        qsizetype line = 1;
+        for (int i = 0; i < kRows; ++i) {
+            const QString name = QString("nom1_%1").arg(i);
+            if (!named.value(name)->isVisibleTo(guide.get())) {
+                continue;
+            }
+            const QList<QByteArray> values = lines.value(line++).split(',');
+            require(values.last().endsWith('\r') && values.size() == 28 + shown(name).count(','),
+                    "an orders line of other than 28 values");
+            for (qsizetype v = values.size() - 26; v < values.size(); ++v) {
+                require(std::ranges::all_of(values[v].chopped(v + 1 == values.size()),
+                                            [](char c) { return c >= '0' && c <= '9'; }),
+                        "a value the game cannot read");
+            }
+        }
+        require(lines.size() == line + 1 && lines.last().isEmpty(), "not one line per rider");
+    }
+
+    QString act(QWidget* window, QWidget* under) {
+        QList<QLineEdit*> edits = usable<QLineEdit>(window);
+        edits.removeIf(std::mem_fn(&QLineEdit::isReadOnly));
+        QWidget* focus = window->focusWidget() ? window->focusWidget() : window;
+        const int action = below(100);
+        if (under && action < 1) {  // the dialog closed while its list is open
+            under->close();
+            return "close under list";
+        }
+        if (under || action < 30) {
+            const Qt::Key key = kKeys[below(std::size(kKeys))];
+            QTest::keyClick(focus, key);
+            return "key " + QKeySequence(key).toString() + " to " + focus->objectName();
+        }
+        if (action < 60) {  // a click, or a double-click mostly on a rider's name
+            const bool twice = action >= 45;
+            const QWidget* aim =
+                any(twice && window == guide.get()
+                        ? window->findChildren<QWidget*>(QRegularExpression("^nom1"))
+                        : usable<QWidget>(window));
+            const QRect area =
+                aim && below(2) ? QRect(aim->mapTo(window, QPoint()), aim->size()) : window->rect();
+            const QPoint point(area.x() + below(area.width()), area.y() + below(area.height()));
+            QWidget* hit = window->childAt(point) ? window->childAt(point) : window;
+            const QPoint at = hit->mapFrom(window, point);
+            const QPointer<QWidget> alive(hit);
+            const QString name = hit->objectName();
+            QTest::mouseClick(hit, Qt::LeftButton, {}, at);
+            // A window closed by the first click takes no more clicks.
+            for (const auto event : {QTest::MouseDClick, QTest::MouseRelease}) {
+                if (twice && alive && hit->isVisible()) {
+                    QTest::mouseEvent(event, hit, Qt::LeftButton, {}, at);
+                }
+            }
+            return (twice ? "double-click on " : "click on ") + name;
+        }
+        if (QCheckBox* box = any(usable<QCheckBox>(window)); action < 70 && box) {
+            QTest::mouseClick(box, Qt::LeftButton);  // a worked sector
+            return "tick " + box->objectName();
+        }
+        if (action < 82 && !edits.isEmpty()) {
+            QLineEdit* edit = any(edits);
+            QString typed;
+            for (int n = 1 + below(4); n > 0; --n) {
+                typed += QString("0123456789-, .é-9")[below(17)];
+            }
+            if (below(2)) {
+                QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+            }
+            for (const QChar c : typed) {  // as a keyboard sends it, also "é"
+                QTest::sendKeyEvent(QTest::Click, edit, Qt::Key(c.toUpper().unicode()), c, {});
+            }
+            return "type " + typed + " into " +
+                   (edit->objectName().isEmpty() ? edit->parentWidget() : edit)->objectName();
+        }
+        if (QComboBox* list = any(usable<QComboBox>(window)); action < 99 && list) {
+            const Qt::Key key = std::array{Qt::Key_Down, Qt::Key_Up, Qt::Key_Home, Qt::Key_End,
+                                           Qt::Key_F4}[below(5)];
+            const auto alt =
+                key == Qt::Key_Down && below(3) == 0 ? Qt::AltModifier : Qt::NoModifier;
+            QTest::keyClick(list, key, alt);
+            return "list key " + QKeySequence(key | alt).toString() + " to " + list->objectName();
+        }
+        if (window != guide.get()) {  // from the title bar
+            window->close();
+            return "close";
+        }
+        return "nothing";
+    }
+};
+
+}  // namespace
+}  // namespace rdo
+
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& message) {
+        if (!message.contains("not support") && !message.contains("not accepted")) {
+            std::fprintf(stderr, "%s\n",
+                         qPrintable(message));  // the offscreen platform's are noise
+        }
+    });
+    QApplication app(argc, argv);
+    rdo::setUpApplication(app);
+    QApplication::setQuitOnLastWindowClosed(false);
+    const QByteArray given = argc > 1 ? QByteArray(argv[1]) : qgetenv("MONKEY_SEED");
+    const std::uint64_t seed = given.isEmpty() ? std::random_device{}() : given.toULongLong();
+    std::printf("monkey: seed %llu\n", static_cast<unsigned long long>(seed));
+    const QByteArray seconds = qgetenv("MONKEY_SECONDS");
+    rdo::Monkey monkey(seed, argc > 2 ? std::atol(argv[2]) : -1,
+                       (seconds.isEmpty() ? 20 : seconds.toLongLong()) * 1000);
+    QTimer::singleShot(0, &monkey, &rdo::Monkey::tick);
+    return QApplication::exec();
+}
