@@ -46,7 +46,6 @@ bool loadTeam(Session& session, Host& host, const std::string& path) {
     }
     session.roster = std::get<Roster>(std::move(result));
     session.teamPath = path;
-    session.history = {};
     host.teamLoaded(path);
     // Taking saved orders up is a step: Ctrl+Z goes back to the team as loaded.
     Roster asLoaded = session.roster;

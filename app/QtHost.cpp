@@ -54,9 +54,14 @@ std::string reasonOf(const QFileDevice& file) {
 // Opening a pipe, a socket or a terminal waits for another program, maybe for ever.
 constexpr const char* kNotAFileReason = "ce n'est pas un fichier ordinaire";
 
+// The path is UTF-8: read as such also where the system's narrow strings are not (Windows).
+std::filesystem::path fsPath(const std::string& path) {
+    return std::u8string(path.begin(), path.end());
+}
+
 std::filesystem::file_type typeOf(const std::string& path) {
     std::error_code error;
-    return std::filesystem::status(path, error).type();
+    return std::filesystem::status(fsPath(path), error).type();
 }
 
 bool isPipeOrSocket(std::filesystem::file_type type) {
@@ -241,7 +246,7 @@ std::optional<std::string> QtHost::keepCopy(const std::string& path, const std::
     }
     std::error_code error;
     const std::filesystem::file_type there =
-        std::filesystem::symlink_status(copyPath, error).type();
+        std::filesystem::symlink_status(fsPath(copyPath), error).type();
     if (there == std::filesystem::file_type::directory) {
         return kFolderReason;
     }
