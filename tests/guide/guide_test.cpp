@@ -34,9 +34,7 @@ TEST_F(GuideTest, TheExampleTeamStandsWhereThePlayersKnowItAndFitsItsBoxes) {
         {"Check1_14", {8, 512, 17, 17}},   {"Dope1_14", {464, 512, 73, 19}},
         {"Fra_ord", {584, 128, 209, 409}}, {"PT2_14", {168, 384, 33, 19}},
         {"btSave", {496, 544, 97, 25}},    {"btOpen", {304, 168, 169, 201}}};
-    for (const auto& [name, rect] : anchors) {
-        EXPECT_EQ(control(guide, name)->geometry(), rect) << name;
-    }
+    expectAt(guide, anchors);
     const QFont title = control(guide, "cEquipe")->font();
     EXPECT_TRUE(title.bold() && title.pointSizeF() == 24);
     expectReadable(guide);

@@ -26,9 +26,7 @@ TEST_F(OrdresTest, OpensOnTheRowWithEveryControlInPlace) {
             {"cbPL", {288, 144, 49, 21}},   {"Label5_9", {336, 280, 73, 17}},
             {"cbPE_9", {336, 296, 49, 21}}, {"Check1_5", {32, 320, 41, 17}},
             {"cbdope", {56, 360, 121, 21}}, {"CancelButton", {120, 416, 81, 25}}};
-        for (const auto& [name, rect] : anchors) {
-            EXPECT_EQ(control(ordres, name)->geometry(), rect) << name;
-        }
+        expectAt(ordres, anchors);
         expectReadable(ordres);
 
         for (int k : {1, 3, 4, 5}) {  // 0 and 2 are ticked already: the fourth click is refused

@@ -46,6 +46,14 @@ class WidgetTest : public ::testing::Test {
         }
     }
 
+    /// A few anchors of the layout: each control where the players know it.
+    template <std::size_t n>
+    static void expectAt(const QWidget& window, const std::pair<const char*, QRect> (&anchors)[n]) {
+        for (const auto& [name, rect] : anchors) {
+            EXPECT_EQ(control(window, name)->geometry(), rect) << name;
+        }
+    }
+
     /// Every shown control says its own name to a screen reader, not its value (a list's edit
     /// field, its list's), each named control a name of its own; every text fits its box.
     static void expectReadable(const QWidget& window) {
