@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <numeric>
 #include <sstream>
+#include <stdexcept>
 #include <tuple>
 
 #include "actions/MainActions.h"
@@ -67,6 +68,11 @@ std::string unescaped(std::string text) {
         text.replace(at, 2, "\n");
     }
     return text;
+}
+
+// A file of the source tree, never one above it (a fuzzed script could name a device).
+const std::string& inTree(const std::string& path) {
+    return path.find("..") == path.npos ? path : throw std::invalid_argument("outside: " + path);
 }
 
 long commas(std::string_view text) {
@@ -221,9 +227,9 @@ class Player {
         const int k = indexed ? std::stoi(name.substr(underscore + 1)) : -1;
         Roster& roster = session_.roster;
         // A fuzzed script sets no value by hand, and expects nothing; a written file ends it.
-        const bool ended =
-            checked_ && ((!host_.files.empty() && !host_.writeError) || verb == "set" ||
-                         verb == "expect" || verb == "message" || verb == "saved");
+        const bool ended = checked_ && ((!host_.files.empty() && !host_.writeError) ||
+                                        verb == "set" || verb == "expect" || verb == "message" ||
+                                        verb == "question" || verb == "saved");
         if (verb.empty() || verb[0] == '#' || ended) {
         } else if (line.starts_with("  ")) {
             require(checked_, "an indented line without a dialog");
@@ -234,7 +240,7 @@ class Player {
                 riders.push_back(rider);
             }
             host_.files["/t/equipe.cyc"] = line.find('|') == line.npos && !riders.empty()
-                                               ? sourceFile(riders[0])
+                                               ? sourceFile(inTree(riders[0]))
                                                : teamFile(riders);
             host_.chooserAnswers = {space == line.npos ? "" : "/t/equipe.cyc"};
             const std::size_t asked = host_.questions.size();
@@ -276,7 +282,7 @@ class Player {
             back_.clear();
             ahead_.clear();
         } else if (verb == "saved" && !dialog) {
-            if (host_.files[name] != sourceFile(rest)) {
+            if (host_.files[name] != sourceFile(inTree(rest))) {
                 fail(name + " is not " + rest);
             }
         } else if (verb == "save" && !dialog) {
@@ -288,7 +294,7 @@ class Player {
                 fail("expect " + name + " " + rest + ": got " + value(field, k, dialog));
             }
         } else if (verb == "beside" && !dialog) {
-            host_.files["/t/equipe.ord"] = sourceFile(name);
+            host_.files["/t/equipe.ord"] = sourceFile(inTree(name));
         } else if (verb == "answers") {
             static const std::pair<const char*, Answer> names[] = {{"Save", Answer::Save},
                                                                    {"Discard", Answer::Discard},
@@ -297,8 +303,11 @@ class Player {
                                                                    {"No", Answer::No}};
             std::istringstream words(line.substr(space + 1));
             for (std::string word; words >> word;) {
-                host_.answers.push_back(
-                    std::ranges::find(names, word, &std::pair<const char*, Answer>::first)->second);
+                const auto* answer =
+                    std::ranges::find(names, word, &std::pair<const char*, Answer>::first);
+                host_.answers.push_back(answer != std::end(names)
+                                            ? answer->second
+                                            : throw std::invalid_argument("no answer " + word));
             }
         } else if (verb == "question") {
             if (asked_ >= host_.questions.size() ||
