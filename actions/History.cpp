@@ -6,7 +6,7 @@ namespace rdo {
 namespace {
 
 // Moves to the nearest roster of `from` and keeps the one left in `to`, for the way back.
-bool move(std::vector<Roster>& from, std::vector<Roster>& to, Roster& roster) {
+bool move(std::deque<Roster>& from, std::deque<Roster>& to, Roster& roster) {
     if (from.empty()) {
         return false;
     }

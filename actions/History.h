@@ -2,7 +2,7 @@
 // before one orders dialog; the number of sectors is no part of it and stays as it is.
 #pragma once
 
-#include <vector>
+#include <deque>
 
 #include "model/Roster.h"
 
@@ -21,8 +21,8 @@ class History {
     bool redo(Roster& roster);
 
   private:
-    std::vector<Roster> back_;   // the nearest last
-    std::vector<Roster> ahead_;  // the nearest last
+    std::deque<Roster> back_;   // the nearest last
+    std::deque<Roster> ahead_;  // the nearest last
 };
 
 }  // namespace rdo

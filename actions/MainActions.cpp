@@ -66,21 +66,23 @@ void doubleClickRider(Session& session, Host& host, int row) {
     if (row < 0 || row >= kRows) {
         return;
     }
-    Roster before = roster;  // the step, should the dialog open
-    roster.currentRow = static_cast<std::int16_t>(row);
     RosterRow& rider = roster.rows[static_cast<std::size_t>(row)];
-    if (!rider.inUse || !rider.checkVisible) {
-        return;
-    }
+    const bool available = rider.inUse && rider.checkVisible;
     // Checked before the row changes, so a refused opening leaves the row as it was.
-    if (!sectorColumns(roster.sectors)) {
+    const bool counted = sectorColumns(roster.sectors).has_value();
+    if (available && !counted) {
         host.showMessage("Le nombre de secteurs « " + roster.sectors +
                          " » n'est pas un nombre.\n\nChoisissez le nombre de secteurs de la "
                          "course dans la liste « Nb de Secteurs » (de 2 à 10), puis "
                          "double-cliquez à nouveau sur le coureur.");
+    }
+    if (available && counted) {
+        session.history.record(roster);  // the step: the roster as it stood before the dialog
+    }
+    roster.currentRow = static_cast<std::int16_t>(row);
+    if (!available || !counted) {
         return;
     }
-    session.history.record(std::move(before));
     // A rider not selected holds "0" in every orders field: showing them is enough.
     rider.ordersVisible = true;
     rider.Check1 = 1;
