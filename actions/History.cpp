@@ -5,6 +5,13 @@
 namespace rdo {
 namespace {
 
+// The same roster to the player's eyes: the row opened last is not shown.
+bool seenAlike(const Roster& before, Roster after) {
+    after.currentRow = before.currentRow;
+    after.currentRiderName = before.currentRiderName;
+    return before == after;
+}
+
 // Moves to the nearest roster of `from` and keeps the one left in `to`, for the way back.
 bool move(std::deque<Roster>& from, std::deque<Roster>& to, Roster& roster) {
     if (from.empty()) {
@@ -22,9 +29,12 @@ bool move(std::deque<Roster>& from, std::deque<Roster>& to, Roster& roster) {
 
 }  // namespace
 
-void History::record(Roster before) {
-    back_.push_back(std::move(before));
-    ahead_.clear();
+void History::record(Roster before, const Roster& after) {
+    // A step that changes nothing would make Ctrl+Z seem to do nothing.
+    if (!seenAlike(before, after)) {
+        back_.push_back(std::move(before));
+        ahead_.clear();
+    }
 }
 
 bool History::undo(Roster& roster) {

@@ -10,9 +10,10 @@ namespace rdo {
 
 class History {
   public:
-    /// A new step, `before` being the roster as it stood before it: the steps ahead are
-    /// dropped, as after an undo they lead to orders the player has replaced.
-    void record(Roster before);
+    /// A new step from `before` to `after`, unless the player would see no change (the row
+    /// opened last is not seen): the steps ahead are dropped, as after an undo they lead to
+    /// orders the player has replaced.
+    void record(Roster before, const Roster& after);
 
     /// Puts `roster` back as it stood before the last step; false when there is none.
     bool undo(Roster& roster);

@@ -2,6 +2,7 @@
 
 #include <variant>
 
+#include "actions/GameFile.h"
 #include "actions/TakeUp.h"
 #include "host/Host.h"
 #include "orderfile/OrdersFile.h"
@@ -30,13 +31,9 @@ bool loadTeam(Session& session, Host& host, const std::string& path) {
     if (session.roster.loaded) {
         return false;
     }
-    const FileRead read = host.readFile(path, kMaxTeamFileBytes);
-    if (read.tooLarge) {
-        refuseTeamFile(host, path, kTooLargeReason);
-        return false;
-    }
+    const FileRead read = readGameFile(host, path, kTooLargeReason);
     if (!read.error.empty()) {
-        refuseTeamFile(host, path, read.error + ".");
+        refuseTeamFile(host, path, read.error);
         return false;
     }
     auto result = readTeamFile(read.bytes);
@@ -50,7 +47,7 @@ bool loadTeam(Session& session, Host& host, const std::string& path) {
     // Taking saved orders up is a step: Ctrl+Z goes back to the team as loaded.
     Roster asLoaded = session.roster;
     if (offerSavedOrders(session, host)) {
-        session.history.record(std::move(asLoaded));
+        session.history.record(std::move(asLoaded), session.roster);
     }
     session.ordersAtLoad = ordersFileBytes(session.roster);
     return true;
@@ -59,6 +56,14 @@ bool loadTeam(Session& session, Host& host, const std::string& path) {
 void pickSectors(Roster& roster, const std::string& item) {
     roster.sectors = item;
     roster.sectorsEnabled = false;
+}
+
+void typeSectors(Roster& roster, const std::string& typed) {
+    roster.sectors = typed;
+}
+
+void typeTotal(Roster& roster, std::string Roster::*total, const std::string& typed) {
+    roster.*total = typed;
 }
 
 void doubleClickRider(Session& session, Host& host, int row) {
@@ -76,9 +81,7 @@ void doubleClickRider(Session& session, Host& host, int row) {
                          "course dans la liste « Nb de Secteurs » (de 2 à 10), puis "
                          "double-cliquez à nouveau sur le coureur.");
     }
-    if (available && counted) {
-        session.history.record(roster);  // the step: the roster as it stood before the dialog
-    }
+    Roster before = roster;  // the step: the roster as it stood before the dialog
     roster.currentRow = static_cast<std::int16_t>(row);
     if (!available || !counted) {
         return;
@@ -89,6 +92,7 @@ void doubleClickRider(Session& session, Host& host, int row) {
     roster.currentRiderName = rider.nom1;
     OrdersDialog dialog = openOrdersDialog(roster, host);
     host.showOrdersDialog(roster, dialog);
+    session.history.record(std::move(before), roster);
 }
 
 bool undoStep(Session& session) {

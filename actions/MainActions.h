@@ -25,6 +25,12 @@ bool loadTeam(Session& session, Host& host, const std::string& path);
 /// A pick in the list of `sectors`: fixes the number of sectors for good.
 void pickSectors(Roster& roster, const std::string& item);
 
+/// Typing `typed` into « Nb de Secteurs »: the text the next double-click reads.
+void typeSectors(Roster& roster, const std::string& typed);
+
+/// Typing `typed` over one of the five totals; the next commit or rest rebuilds it.
+void typeTotal(Roster& roster, std::string Roster::*total, const std::string& typed);
+
 /// A double-click on the name of row `row`: selects an available rider and
 /// shows the orders dialog for that row. Each dialog shown is one step of the
 /// history, whatever closes it.

@@ -3,10 +3,13 @@
 #include <numeric>
 #include <variant>
 
+#include "actions/GameFile.h"
 #include "host/Host.h"
 #include "model/CommaList.h"
+#include "model/Doping.h"
 #include "model/Numbers.h"
 #include "orders/Totals.h"
+#include "teamfile/TeamFile.h"
 
 namespace rdo {
 namespace {
@@ -24,13 +27,9 @@ std::string when(const LocalTime& time) {
 // The saved riders, or why the file cannot be taken up.
 std::variant<std::vector<SavedRider>, SavedOrdersError> readSaved(const SiblingFile& file,
                                                                   const Roster& team, Host& host) {
-    const FileRead read = host.readFile(file.path, kMaxOrdersFileBytes);
-    if (read.tooLarge) {
-        return SavedOrdersError{
-            "il dépasse 64 Kio, bien plus que n'importe quel fichier d'ordres."};
-    }
+    const FileRead read = readGameFile(host, file.path, tooLargeReason("fichier d'ordres"));
     if (!read.error.empty()) {
-        return SavedOrdersError{read.error + "."};
+        return SavedOrdersError{read.error};
     }
     return readSavedOrders(read.bytes, team);
 }
@@ -78,7 +77,7 @@ void restoreOrders(Roster& roster, const std::vector<SavedRider>& riders) {
                 std::transform_reduce(pe.begin(), pe.end(), 0LL, std::plus<>(), valueOf));
         }
         // A rider put at rest keeps a doping confirmed in his dialog.
-        applyDopingCode(saved.dopingCode, row);
+        orderDopingCode(saved.dopingCode, row);
     }
     recomputeTotals(roster);
 }

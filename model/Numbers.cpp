@@ -67,6 +67,10 @@ bool isWholeNumber(std::string_view text) {
     return !text.empty() && text.size() <= 9 && std::all_of(text.begin(), text.end(), isDigit);
 }
 
+bool sortsAfterZero(std::string_view text) {
+    return text > std::string_view("0");
+}
+
 std::string plural(std::size_t n, const char* word) {
     return std::to_string(n) + " " + word + (n > 1 ? "s" : "");
 }

@@ -20,6 +20,9 @@ long long valueOf(std::string_view text);
 /// at most nine digits, nothing else.
 bool isWholeNumber(std::string_view text);
 
+/// True when `text` sorts after the one-character text "0" by character code.
+bool sortsAfterZero(std::string_view text);
+
 /// A count and its word, "s" added from 2 on: "1 ligne", "3 lignes".
 std::string plural(std::size_t n, const char* word);
 

@@ -1,20 +1,8 @@
 #include "orderfile/OrdersFile.h"
 
-namespace rdo {
+#include "model/Doping.h"
 
-char dopingCode(std::string_view dope1) {
-    const std::string_view head = dope1.substr(0, 2);
-    if (head == "+A") {
-        return '1';
-    }
-    if (head == "+E") {
-        return '2';
-    }
-    if (head == "+P") {
-        return '3';
-    }
-    return '0';
-}
+namespace rdo {
 
 std::string ordersLine(const RosterRow& row) {
     std::string line;

@@ -2,14 +2,10 @@
 #pragma once
 
 #include <string>
-#include <string_view>
 
 #include "model/Roster.h"
 
 namespace rdo {
-
-/// The doping code the game reads: from the first two characters of `Dope1`.
-char dopingCode(std::string_view dope1);
 
 /// One row's orders line, without its line end: key, name, selected, PM, PT,
 /// PL, PA, the work list, the PE list and the doping code, joined by commas.

@@ -1,6 +1,7 @@
 #include "orderfile/SavedOrders.h"
 
 #include <algorithm>
+#include <array>
 #include <optional>
 
 #include "model/CommaList.h"
@@ -52,16 +53,6 @@ constexpr ValueRule kValueRules[] = {
     {kDoping, 1, "le code de dopage", isDopingCode, "0, 1, 2 ou 3"},
 };
 
-std::vector<std::string> splitAll(std::string_view rest) {
-    std::vector<std::string> values;
-    for (std::size_t comma = 0; (comma = rest.find(',')) != std::string_view::npos;
-         rest.remove_prefix(comma + 1)) {
-        values.emplace_back(rest.substr(0, comma));
-    }
-    values.emplace_back(rest);
-    return values;
-}
-
 // What is wrong with a rider's line, or nothing; fills `rider` from a good one.
 std::optional<std::string> readRider(std::string_view rest, const RosterRow& row,
                                      SavedRider& rider) {
@@ -73,10 +64,14 @@ std::optional<std::string> readRider(std::string_view rest, const RosterRow& row
         return "ne donne pas ce nom après la clé";
     }
     rest.remove_prefix(row.P1.size() + 1);
-    const std::vector<std::string> values = splitAll(rest);
-    if (values.size() != kValues) {
-        return "a " + plural(values.size(), "valeur") + " après le nom au lieu de " +
+    const auto count = static_cast<std::size_t>(std::count(rest.begin(), rest.end(), ',')) + 1;
+    if (count != kValues) {
+        return "a " + plural(count, "valeur") + " après le nom au lieu de " +
                std::to_string(kValues);
+    }
+    std::array<std::string, kValues> values;
+    for (std::string& value : values) {
+        value = takeField(rest);
     }
     for (const ValueRule& rule : kValueRules) {
         for (std::size_t i = rule.first; i < rule.first + rule.count; ++i) {

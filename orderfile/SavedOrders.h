@@ -11,9 +11,6 @@
 
 namespace rdo {
 
-/// An orders file is a few kilobytes; a larger file is refused unread.
-inline constexpr std::size_t kMaxOrdersFileBytes = 64 * 1024;
-
 /// One rider's line of an orders file, its values as the file gives them.
 struct SavedRider {
     std::size_t row = 0;

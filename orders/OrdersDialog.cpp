@@ -4,6 +4,7 @@
 
 #include "host/Host.h"
 #include "model/CommaList.h"
+#include "model/Doping.h"
 #include "model/Numbers.h"
 #include "orders/Limits.h"
 #include "orders/Totals.h"
@@ -44,18 +45,11 @@ void setIfEmpty(std::string& text) {
     }
 }
 
-std::string dopingShown(std::string_view dope1) {
-    const std::string_view tail =
-        dope1.substr(dope1.size() - std::min<std::size_t>(3, dope1.size()));
-    if (tail == "EPO" || tail == "PFC") {
-        return std::string(tail);
+// Writes the doping shown in the dialog into the row, when it was confirmed.
+void applyDoping(const OrdersDialog& dialog, RosterRow& row) {
+    if (dialog.dopeconfirme) {
+        orderDoping(dialog.cbdope, row);
     }
-    return tail == "nes" ? "Amphétamines" : "Clean";
-}
-
-bool alreadyDoped(std::string_view dope1) {
-    const std::string_view head = dope1.substr(0, 3);
-    return head == "Amp" || head == "EPO" || head == "PFC";
 }
 
 // Why a point text cannot be committed, or nothing: the game could misread it,
@@ -118,7 +112,7 @@ OrdersDialog openOrdersDialog(const Roster& roster, Host& host) {
     }
     if (!alreadyDoped(row.Dope1)) {
         dialog.cbdopeVisible = true;
-        dialog.cbdope = dopingShown(row.Dope1);
+        dialog.cbdope = dopingChoice(row.Dope1);
     }
     return dialog;
 }
@@ -162,6 +156,15 @@ void setSectorWork(OrdersDialog& dialog, Host& host, int k, int value) {
         host.showMessage(workedSectorsMessage());
         setSectorWork(dialog, host, k, 0);
     }
+}
+
+void typeDialogText(OrdersDialog& dialog, std::string OrdersDialog::*text,
+                    const std::string& typed) {
+    dialog.*text = typed;
+}
+
+void typeSectorPE(OrdersDialog& dialog, int k, const std::string& typed) {
+    dialog.cbPE.at(static_cast<std::size_t>(k)) = typed;
 }
 
 void pickDoping(OrdersDialog& dialog, const std::string& item) {

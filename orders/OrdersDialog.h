@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "model/Doping.h"
 #include "model/Roster.h"
 
 namespace rdo {
@@ -26,7 +27,7 @@ struct OrdersDialog {
     /// Sector columns shown: the first `sectorCount` of the ten.
     int sectorCount = 0;
 
-    std::string cbdope = "Clean";
+    std::string cbdope = kDopingProducts[0].choice;
     bool cbdopeVisible = false;
     bool btconfirmeVisible = false;
     bool dopeconfirme = false;
@@ -56,6 +57,14 @@ void pickAllocation(OrdersDialog& dialog, const Roster& roster, Host& host,
 
 /// Sets sector k's work box; a change of value runs the box's click check.
 void setSectorWork(OrdersDialog& dialog, Host& host, int k, int value);
+
+/// Typing `typed` into one of the dialog's texts: a combo's edit field or a line about the
+/// rider. It is held as typed and only « Sélectionner » checks it.
+void typeDialogText(OrdersDialog& dialog, std::string OrdersDialog::*text,
+                    const std::string& typed);
+
+/// Typing `typed` into sector k's PE combo.
+void typeSectorPE(OrdersDialog& dialog, int k, const std::string& typed);
 
 /// A pick of `item` from the doping list: shows the confirm button.
 void pickDoping(OrdersDialog& dialog, const std::string& item);

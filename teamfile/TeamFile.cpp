@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "model/CommaList.h"
+#include "model/Doping.h"
 #include "model/Numbers.h"
 
 namespace rdo {
@@ -27,16 +28,7 @@ void readRider(std::string_view rest, RosterRow& row) {
     row.bless1 = row.checkVisible ? "dispo" : "bléssé " + weeks + " sem.";
 
     const std::string code = takeField(rest);
-    const std::string detail = takeField(rest);
-    if (sortsAfterZero(code)) {
-        const std::string product = code == "1"   ? "Amphé ("
-                                    : code == "2" ? "EPO ("
-                                    : code == "3" ? "PFC ("
-                                                  : code;
-        row.Dope1 = product + detail + ")";
-    } else {
-        row.Dope1 = "Propre";
-    }
+    row.Dope1 = teamFileDoping(code, takeField(rest));
 
     row.PM1 = takeField(rest);
     row.P1 = std::string(rest);
@@ -64,9 +56,12 @@ std::vector<std::string_view> splitLines(std::string_view text) {
     return lines;
 }
 
-bool sortsAfterZero(std::string_view text) {
-    return text > std::string_view("0");
+std::string tooLargeReason(const std::string& kind) {
+    return "il dépasse " + std::to_string(kMaxTeamFileBytes / 1024) +
+           " Kio, bien plus que n'importe quel " + kind + ".";
 }
+
+const std::string kTooLargeReason = tooLargeReason("fichier d'équipe");
 
 std::variant<Roster, TeamFileError> readTeamFile(std::string_view bytes) {
     if (bytes.size() > kMaxTeamFileBytes) {

@@ -11,12 +11,15 @@
 
 namespace rdo {
 
-/// No real team file comes near this size; a larger file is refused unread.
+/// No real team file, nor the orders file written for it, comes near this size; a larger
+/// file is refused unread.
 inline constexpr std::size_t kMaxTeamFileBytes = 64 * 1024;
 
-/// Said of a file past that size.
-inline constexpr const char* kTooLargeReason =
-    "il dépasse 64 Kio, bien plus que n'importe quel fichier d'équipe.";
+/// Said of a file of `kind` ("fichier d'ordres") past that size.
+std::string tooLargeReason(const std::string& kind);
+
+/// Said of a team file past that size.
+extern const std::string kTooLargeReason;
 
 /// Why a team file was refused, in French, without the file's name.
 struct TeamFileError {
@@ -26,9 +29,6 @@ struct TeamFileError {
 /// Splits text into lines ended by CR LF, LF or CR; a final line end adds no
 /// line.
 std::vector<std::string_view> splitLines(std::string_view text);
-
-/// True when `text` sorts after the one-character text "0" by character code.
-bool sortsAfterZero(std::string_view text);
 
 /// Reads a team file's bytes into a freshly loaded roster: header, one row per
 /// rider line, the sectors list, every loaded part shown. Nothing is loaded

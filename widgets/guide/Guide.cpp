@@ -143,7 +143,7 @@ QLineEdit* setUpField(QLineEdit* field, const QString& name, const QRect& rect, 
 
 Guide::Guide(Host& host, QWidget* parent) : QWidget(parent), host_(host) {
     setObjectName(QStringLiteral("Guide"));
-    setWindowTitle(QStringLiteral("Rédaction des Ordres v1.0.1"));
+    setWindowTitle(QStringLiteral("Rédaction des Ordres v" RDO_VERSION));
     setFixedSize(kClientSize);
     setFont(sansSerif(8.25));
     QPalette palette = this->palette();
@@ -210,7 +210,7 @@ void Guide::buildHeaderBand() {
     teamControls_.push_back(sectors_);
     connect(sectors_, &PickList::picked, this, &Guide::sectorsPicked);
     connect(sectors_, &PickList::typed, this,
-            [this](const QString& typed) { session_.roster.sectors = typed.toStdString(); });
+            [this](const QString& typed) { typeSectors(session_.roster, typed.toStdString()); });
 }
 
 void Guide::buildTotals() {
@@ -232,7 +232,7 @@ void Guide::buildTotals() {
         fields_.emplace_back(field, total.text);
         const auto member = total.text;
         connect(field, &QLineEdit::textEdited, this, [this, member](const QString& typed) {
-            session_.roster.*member = typed.toStdString();
+            typeTotal(session_.roster, member, typed.toStdString());
         });
     }
 }

@@ -108,7 +108,7 @@ void Ordres::buildRiderLines() {
         setColor(edit, QPalette::Base, kPaleBlue);
         connect(edit, &QLineEdit::textEdited, this,
                 [this, value = field.value](const QString& typed) {
-                    dialog_.*value = typed.toStdString();
+                    typeDialogText(dialog_, value, typed.toStdString());
                 });
         fields_[i] = edit;
     }
@@ -136,7 +136,7 @@ void Ordres::buildRiderLines() {
             afterAction();
         });
         connect(combo, &PickList::typed, this, [this, &allocation](const QString& typed) {
-            dialog_.*allocation.combo = typed.toStdString();
+            typeDialogText(dialog_, allocation.combo, typed.toStdString());
         });
         allocations_[i] = combo;
     }
@@ -162,7 +162,7 @@ void Ordres::buildSectorColumns() {
             afterAction();
         });
         connect(combo, &PickList::typed, this,
-                [this, k](const QString& typed) { dialog_.cbPE[k] = typed.toStdString(); });
+                [this, k](const QString& typed) { typeSectorPE(dialog_, k, typed.toStdString()); });
         cbPE_[k] = combo;
 
         auto* box =
@@ -177,16 +177,20 @@ void Ordres::buildSectorColumns() {
 }
 
 void Ordres::buildLowerLines() {
-    cbdope_ =
-        place(new PickList({text("Clean"), text("Amphétamines"), text("EPO"), text("PFC")}, this),
-              QStringLiteral("cbdope"), {56, 360, 121, 21}, text("Produit dopant"));
+    QStringList products;
+    for (const DopingProduct& product : kDopingProducts) {
+        products << text(product.choice);
+    }
+    cbdope_ = place(new PickList(products, this), QStringLiteral("cbdope"), {56, 360, 121, 21},
+                    text("Produit dopant"));
     setColor(cbdope_, QPalette::Base, kRed);
     connect(cbdope_, &PickList::picked, this, [this](const QString& item) {
         pickDoping(dialog_, item.toStdString());
         afterAction();
     });
-    connect(cbdope_, &PickList::typed, this,
-            [this](const QString& typed) { dialog_.cbdope = typed.toStdString(); });
+    connect(cbdope_, &PickList::typed, this, [this](const QString& typed) {
+        typeDialogText(dialog_, &OrdersDialog::cbdope, typed.toStdString());
+    });
 
     btconfirme_ = button("btconfirme", "Confirme le dopage", {224, 360, 121, 25}, this);
     connect(btconfirme_, &QPushButton::clicked, this, [this] {
