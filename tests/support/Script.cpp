@@ -7,6 +7,7 @@
 #include <tuple>
 
 #include "actions/MainActions.h"
+#include "model/Doping.h"
 #include "model/Numbers.h"
 #include "orderfile/OrdersFile.h"
 #include "orders/Limits.h"
@@ -16,17 +17,17 @@ namespace rdo::test {
 namespace {
 
 template <typename Struct, std::size_t n>
-std::string* named(Struct& values, const std::pair<const char*, std::string Struct::*> (&table)[n],
-                   const std::string& name) {
+std::string Struct::*named(const std::pair<const char*, std::string Struct::*> (&table)[n],
+                           const std::string& name) {
     for (const auto& [field, member] : table) {
         if (name == field) {
-            return &(values.*member);
+            return member;
         }
     }
     return nullptr;
 }
 
-std::string* rowText(RosterRow& row, const std::string& name) {
+std::string RosterRow::*rowText(const std::string& name) {
     static const std::pair<const char*, std::string RosterRow::*> texts[] = {
         {"nom1", &RosterRow::nom1},     {"N1", &RosterRow::N1},
         {"P1", &RosterRow::P1},         {"Pays1", &RosterRow::Pays1},
@@ -37,10 +38,10 @@ std::string* rowText(RosterRow& row, const std::string& name) {
         {"PT2", &RosterRow::PT2},       {"PL2", &RosterRow::PL2},
         {"PA2", &RosterRow::PA2},       {"PE2", &RosterRow::PE2},
         {"PTplus", &RosterRow::PTplus}, {"PEplus", &RosterRow::PEplus}};
-    return named(row, texts, name);
+    return named(texts, name);
 }
 
-std::string* rosterText(Roster& roster, const std::string& name) {
+std::string Roster::*rosterText(const std::string& name) {
     static const std::pair<const char*, std::string Roster::*> texts[] = {
         {"cEquipe", &Roster::cEquipe}, {"PE", &Roster::PE},
         {"PM", &Roster::PM},           {"K", &Roster::K},
@@ -48,18 +49,27 @@ std::string* rosterText(Roster& roster, const std::string& name) {
         {"PM_USED", &Roster::PM_USED}, {"PE_USED", &Roster::PE_USED},
         {"PT_USED", &Roster::PT_USED}, {"PA_USED", &Roster::PA_USED},
         {"PL_USED", &Roster::PL_USED}};
-    return named(roster, texts, name);
+    return named(texts, name);
 }
 
-std::string* dialogText(OrdersDialog& dialog, const std::string& name, int k) {
+std::string OrdersDialog::*dialogText(const std::string& name) {
     static const std::pair<const char*, std::string OrdersDialog::*> texts[] = {
         {"cbPM", &OrdersDialog::cbPM},
         {"cbPA", &OrdersDialog::cbPA},
         {"cbPT", &OrdersDialog::cbPT},
         {"cbPL", &OrdersDialog::cbPL},
         {"cbdope", &OrdersDialog::cbdope}};
-    return name == "cbPE" && k >= 0 && k < kSectors ? &dialog.cbPE[static_cast<std::size_t>(k)]
-                                                    : named(dialog, texts, name);
+    return named(texts, name);
+}
+
+// An item of a list of "0" to `last`.
+bool inList(const std::string& item, int last) {
+    for (int n = 0; n <= last; ++n) {
+        if (item == std::to_string(n)) {
+            return true;
+        }
+    }
+    return false;
 }
 
 // "\n" in a script is a line end.
@@ -112,28 +122,47 @@ class Player {
         }
     }
 
+    // A session cannot pass on a road no player can take: a written session fails on it, and
+    // a fuzzed one skips it.
+    bool can(bool possible) {
+        require(possible || checked_, "a line no player can play");
+        return possible;
+    }
+
+    // Keeps `before` as the roster an undo leads back to, unless the player sees no change.
+    void stepped(const Roster& before) {
+        Roster seen = session_.roster;
+        std::tie(seen.currentRow, seen.currentRiderName) =
+            std::tie(before.currentRow, before.currentRiderName);
+        if (seen != before) {
+            back_.push_back(before);
+            ahead_.clear();
+        }
+    }
+
     std::string value(const std::string& field, int k, OrdersDialog* dialog) {
         if (dialog) {
-            const std::string* text = dialogText(*dialog, field, k);
+            const auto text = dialogText(field);
             return field == "Check1"        ? std::to_string(dialog->Check1.at(k))
+                   : field == "cbPE"        ? dialog->cbPE.at(k)
                    : field == "sectorCount" ? std::to_string(dialog->sectorCount)
                    : field == "cbdope" && !dialog->cbdopeVisible ? "(caché)"
-                   : text                                        ? *text
+                   : text                                        ? dialog->*text
                                                                  : "(?)";
         }
         if (k < 0) {
-            const std::string* text = rosterText(session_.roster, field);
+            const auto text = rosterText(field);
             std::string filters;
             for (const std::string& filter : host_.filtersAsked) {
                 filters += (filters.empty() ? "" : " ; ") + filter;
             }
             return field == "dialogs"   ? std::to_string(host_.dialogsShown)
                    : field == "filters" ? filters
-                   : text               ? *text
+                   : text               ? session_.roster.*text
                                         : "(?)";
         }
         RosterRow& row = session_.roster.rows.at(static_cast<std::size_t>(k));
-        const std::string* text = rowText(row, field);
+        const auto text = rowText(field);
         const std::pair<const char*, int> flags[] = {{"inUse", row.inUse},
                                                      {"checkVisible", row.checkVisible},
                                                      {"Check1", row.Check1},
@@ -144,7 +173,7 @@ class Player {
                 return std::to_string(set);
             }
         }
-        return field == "line" ? ordersLine(row) : text ? *text : "(?)";
+        return field == "line" ? ordersLine(row) : text ? row.*text : "(?)";
     }
 
     // A row field over the rows, but the current one unless `all`; every text a whole number.
@@ -226,14 +255,14 @@ class Player {
         const std::string field = indexed ? name.substr(0, underscore) : name;
         const int k = indexed ? std::stoi(name.substr(underscore + 1)) : -1;
         Roster& roster = session_.roster;
-        // A fuzzed script sets no value by hand, and expects nothing; a written file ends it.
-        const bool ended = checked_ && ((!host_.files.empty() && !host_.writeError) ||
-                                        verb == "set" || verb == "expect" || verb == "message" ||
-                                        verb == "question" || verb == "saved");
+        // A fuzzed script expects nothing; a written file ends it.
+        const bool ended =
+            checked_ && ((!host_.files.empty() && !host_.writeError) || verb == "expect" ||
+                         verb == "message" || verb == "question" || verb == "saved");
         if (verb.empty() || verb[0] == '#' || ended) {
         } else if (line.starts_with("  ")) {
             require(checked_, "an indented line without a dialog");
-        } else if (verb == "team" && !dialog) {
+        } else if (verb == "team" && !dialog && can(!roster.loaded)) {
             std::vector<std::string> riders;
             std::istringstream list(space == line.npos ? "" : line.substr(space + 1));
             for (std::string rider; std::getline(list >> std::ws, rider, ';');) {
@@ -248,23 +277,24 @@ class Player {
             // Saved orders taken up are a step back to the team as loaded.
             if (host_.questions.size() > asked && asked < host_.answers.size() &&
                 host_.answers[asked] == Answer::Yes) {
-                back_.push_back(loadedRoster(host_.files["/t/equipe.cyc"]));
+                stepped(loadedRoster(host_.files["/t/equipe.cyc"]));
             }
             host_.files.clear();
             riders_ = std::ranges::count(roster.rows, true, &RosterRow::inUse);
-        } else if ((verb == "sectors" || (verb == "type" && name == "sectors")) && !dialog &&
-                   (roster.sectorsEnabled || !checked_)) {
-            verb == "type" ? void(roster.sectors = rest) : pickSectors(roster, name);
-        } else if (verb == "set" &&
-                   (k < 0 ? rosterText(roster, field) : rowText(roster.rows.at(k), field))) {
-            *(k < 0 ? rosterText(roster, field) : rowText(roster.rows.at(k), field)) = rest;
+        } else if (verb == "sectors" && !dialog) {
+            if (can(roster.sectorsEnabled && std::ranges::count(roster.sectorsItems, name) > 0)) {
+                pickSectors(roster, name);
+            }
+        } else if (verb == "type" && name == "sectors" && !dialog) {
+            if (can(roster.sectorsEnabled && roster.loaded)) {
+                typeSectors(roster, rest);
+            }
         } else if (verb == "open" && !dialog) {
             const Roster before = roster;
-            const int shown = host_.dialogsShown;
-            doubleClickRider(session_, host_, std::stoi(name));
-            if (host_.dialogsShown > shown) {  // a step
-                back_.push_back(before);
-                ahead_.clear();
+            const int row = std::stoi(name);
+            if (can(row >= 0 && row < kRows && roster.rows[static_cast<std::size_t>(row)].inUse)) {
+                doubleClickRider(session_, host_, row);
+                stepped(before);
             }
             for (; at_ < lines_.size() && lines_[at_].starts_with("  "); ++at_) {
                 require(checked_, "an indented line without a dialog");
@@ -285,7 +315,7 @@ class Player {
             if (host_.files[name] != sourceFile(inTree(rest))) {
                 fail(name + " is not " + rest);
             }
-        } else if (verb == "save" && !dialog) {
+        } else if (verb == "save" && !dialog && can(roster.loaded)) {
             host_.chooserAnswers = {name};
             require(saveOrders(session_, host_) == (!name.empty() && !host_.writeError),
                     "a save said other than what it did");
@@ -330,34 +360,45 @@ class Player {
                        const std::string& rest, OrdersDialog& dialog) {
         Roster& roster = session_.roster;
         const std::size_t messages = host_.messages.size();
-        const bool doping = field == "cbdope";
-        if (doping && !dialog.cbdopeVisible && checked_) {
-        } else if (verb == "type" && dialogText(dialog, field, k)) {
-            *dialogText(dialog, field, k) = rest;
-        } else if (verb == "pick" && doping) {
-            pickDoping(dialog, rest);
+        const auto text = dialogText(field);
+        const auto* allocation = std::ranges::find_if(
+            kRaceAllocations, [&](const auto& a) { return field == std::string("cb") + a.name; });
+        const bool sector = field == "cbPE" && k >= 0 && k < dialog.sectorCount;
+        const bool shown = field == "cbdope" ? dialog.cbdopeVisible : sector || text;
+        if (verb == "type") {
+            if (can(shown)) {
+                sector ? typeSectorPE(dialog, k, rest) : typeDialogText(dialog, text, rest);
+            }
+        } else if (verb == "pick" && field == "cbdope") {
+            if (can(shown && std::ranges::count(kDopingProducts, rest, &DopingProduct::choice))) {
+                pickDoping(dialog, rest);
+            }
         } else if (verb == "pick" && field == "cbPE") {
-            pickSectorPE(dialog, roster, host_, k, rest);
-            const long long mine = std::transform_reduce(dialog.cbPE.begin(), dialog.cbPE.end(),
-                                                         0LL, std::plus<>(), valueOf);
-            require(host_.messages.size() > messages ||
-                        (mine <= kRiderPE && sum(&RosterRow::PE2, false) + mine <= kRacePE),
-                    "an accepted pick of PE breaks a limit");
+            if (can(sector && inList(rest, kSectorPELastItem))) {
+                pickSectorPE(dialog, roster, host_, k, rest);
+                const long long mine = std::transform_reduce(dialog.cbPE.begin(), dialog.cbPE.end(),
+                                                             0LL, std::plus<>(), valueOf);
+                require(host_.messages.size() > messages ||
+                            (mine <= kRiderPE && sum(&RosterRow::PE2, false) + mine <= kRacePE),
+                        "an accepted pick of PE breaks a limit");
+            }
         } else if (verb == "pick") {
-            for (const RaceAllocation& allocation : kRaceAllocations) {
-                if (field == std::string("cb") + allocation.name) {
-                    pickAllocation(dialog, roster, host_, allocation, rest);
-                    require(host_.messages.size() > messages ||
-                                sum(allocation.field, false) + valueOf(dialog.*allocation.combo) <=
-                                    allocation.limit,
-                            "an accepted pick breaks a race limit");
-                }
+            if (can(allocation != kRaceAllocations.end() && inList(rest, allocation->lastItem))) {
+                pickAllocation(dialog, roster, host_, *allocation, rest);
+                require(host_.messages.size() > messages ||
+                            sum(allocation->field, false) + valueOf(dialog.*allocation->combo) <=
+                                allocation->limit,
+                        "an accepted pick breaks a race limit");
             }
         } else if (verb == "click") {
-            const auto sector = std::stoul(field);
-            setSectorWork(dialog, host_, static_cast<int>(sector), 1 - dialog.Check1.at(sector));
-        } else if (verb == "confirm" && (dialog.btconfirmeVisible || !checked_)) {
-            confirmDoping(dialog);
+            const int column = std::stoi(field);
+            if (can(column >= 0 && column < dialog.sectorCount)) {
+                setSectorWork(dialog, host_, column, 1 - dialog.Check1.at(column));
+            }
+        } else if (verb == "confirm") {
+            if (can(dialog.btconfirmeVisible)) {
+                confirmDoping(dialog);
+            }
         } else if (verb == "select") {
             commitOrders(dialog, roster, host_);
         } else if (verb == "rest") {

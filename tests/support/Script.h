@@ -12,7 +12,6 @@
 //                             past these, with Escape
 //   sectors ITEM              pick ITEM from the list « Nb de Secteurs »
 //   type sectors TEXT         type TEXT into « Nb de Secteurs »
-//   set NAME VALUE            give a roster value a text, e.g. "set PE2_1 16"
 //   open ROW                  double-click the name of ROW; the lines indented under it
 //                             are played in its orders dialog, which is closed from its
 //                             title bar at the end of the block if it is still open
@@ -31,7 +30,9 @@
 //                             the choosers' filters, joined by " ; "
 //   message TEXT              the next message the program showed is TEXT, "\n" a line end
 //   question TEXT             the next question the program asked is TEXT
-// Every message shown must be expected by a `message` line.
+// Every message shown must be expected by a `message` line. Every action goes through the
+// program's own functions, and one no player can take fails the session: a list that is
+// disabled or hidden, an item not in the list, a sector column or a row not shown.
 #pragma once
 
 #include <string>
@@ -41,15 +42,13 @@ namespace rdo::test {
 /// Plays `script`; returns its failures, one line each, or an empty text.
 std::string playScript(const std::string& script);
 
-/// Plays `script` as a fuzzer does: lines that cannot be played, actions on
-/// hidden or disabled controls and lines that set or expect values are
-/// skipped, a written orders file ends the session, and after every action
-/// the program's promises are checked: lists of ten entries, at most five
-/// worked sectors, every accepted pick within its limits, totals equal to the
-/// sums of the rows once a dialog is left, an orders file the game reads by
-/// position. Returns the broken promises, or an empty text. Either way, an undo
-/// must give back exactly the roster before the last dialog, and a redo the
-/// roster that undo left.
+/// Plays `script` as a fuzzer does: lines that cannot be played, actions no
+/// player can take and lines that expect values are skipped, a written orders file ends the
+/// session, and after every action the program's promises are checked: lists of ten entries, at
+/// most five worked sectors, every accepted pick within its limits, totals equal to the sums of the
+/// rows once a dialog is left, an orders file the game reads by position. Returns the broken
+/// promises, or an empty text. Either way, an undo must give back exactly the roster before the
+/// last dialog, and a redo the roster that undo left.
 std::string playChecked(const std::string& script);
 
 }  // namespace rdo::test
