@@ -52,24 +52,24 @@ std::string Roster::*rosterText(const std::string& name) {
     return named(texts, name);
 }
 
+// The race allocation of the combo `name` ("cbPM"), or the end of the table.
+const RaceAllocation* allocationOf(const std::string& name) {
+    return std::ranges::find_if(kRaceAllocations, [&](const RaceAllocation& allocation) {
+        return name == std::string("cb") + allocation.name;
+    });
+}
+
+// The dialog's text in the combo `name` but the sector ones.
 std::string OrdersDialog::*dialogText(const std::string& name) {
-    static const std::pair<const char*, std::string OrdersDialog::*> texts[] = {
-        {"cbPM", &OrdersDialog::cbPM},
-        {"cbPA", &OrdersDialog::cbPA},
-        {"cbPT", &OrdersDialog::cbPT},
-        {"cbPL", &OrdersDialog::cbPL},
-        {"cbdope", &OrdersDialog::cbdope}};
-    return named(texts, name);
+    return name == "cbdope"                               ? &OrdersDialog::cbdope
+           : allocationOf(name) != kRaceAllocations.end() ? allocationOf(name)->combo
+                                                          : nullptr;
 }
 
 // An item of a list of "0" to `last`.
 bool inList(const std::string& item, int last) {
-    for (int n = 0; n <= last; ++n) {
-        if (item == std::to_string(n)) {
-            return true;
-        }
-    }
-    return false;
+    const std::optional<long long> n = decimalFloor(item);
+    return n && *n >= 0 && *n <= last && std::to_string(*n) == item;
 }
 
 // "\n" in a script is a line end.
@@ -361,8 +361,7 @@ class Player {
         Roster& roster = session_.roster;
         const std::size_t messages = host_.messages.size();
         const auto text = dialogText(field);
-        const auto* allocation = std::ranges::find_if(
-            kRaceAllocations, [&](const auto& a) { return field == std::string("cb") + a.name; });
+        const RaceAllocation* allocation = allocationOf(field);
         const bool sector = field == "cbPE" && k >= 0 && k < dialog.sectorCount;
         const bool shown = field == "cbdope" ? dialog.cbdopeVisible : sector || text;
         if (verb == "type") {
