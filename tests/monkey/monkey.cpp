@@ -22,6 +22,7 @@
 #include "app/QtHost.h"
 #include "model/Numbers.h"
 #include "orders/Limits.h"
+#include "tests/support/TemporarySettings.h"
 #include "widgets/guide/Guide.h"
 #include "widgets/kit/PickList.h"
 
@@ -309,6 +310,7 @@ int main(int argc, char* argv[]) {
                          qPrintable(message));  // the offscreen platform's are noise
         }
     });
+    const rdo::test::TemporarySettings settings;
     QApplication app(argc, argv);
     rdo::setUpApplication(app);
     QApplication::setQuitOnLastWindowClosed(false);
