@@ -189,16 +189,10 @@ FileWrite QtHost::writeFile(const std::string& path, std::string_view bytes,
     // A device cannot be replaced by renaming a temporary file over it.
     if (info.exists() && !info.isFile()) {
         QFile device(name);
-        if (!device.open(QIODevice::WriteOnly)) {
-            return {reasonOf(device)};
-        }
-        return {writeWhole(device, whole)};
+        return {device.open(QIODevice::WriteOnly) ? writeWhole(device, whole) : reasonOf(device)};
     }
     QSaveFile file(name);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return {reasonOf(file)};
-    }
-    if (auto failed = writeWhole(file, whole)) {
+    if (auto failed = file.open(QIODevice::WriteOnly) ? writeWhole(file, whole) : reasonOf(file)) {
         return {failed};
     }
     // The copy of the file replaced is made now but takes the place of NAME~ only

@@ -11,6 +11,7 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QRegularExpression>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -22,7 +23,6 @@
 #include "app/QtHost.h"
 #include "model/Numbers.h"
 #include "orders/Limits.h"
-#include "tests/support/TemporarySettings.h"
 #include "widgets/guide/Guide.h"
 #include "widgets/kit/PickList.h"
 
@@ -65,6 +65,8 @@ struct Monkey : QObject {
     Monkey(std::uint64_t seed, long limit, qint64 ms) : seed(seed), limit(limit), ms(ms) {
         rng.seed(seed);
         host.folder = folder.path();
+        // The remembered folder too: the player's own settings stay untouched.
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder.path());
         clock.start();
     }
 
@@ -310,7 +312,6 @@ int main(int argc, char* argv[]) {
                          qPrintable(message));  // the offscreen platform's are noise
         }
     });
-    const rdo::test::TemporarySettings settings;
     QApplication app(argc, argv);
     rdo::setUpApplication(app);
     QApplication::setQuitOnLastWindowClosed(false);

@@ -2,18 +2,21 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QSettings>
+#include <QTemporaryDir>
 
 #include "app/Application.h"
-#include "tests/support/TemporarySettings.h"
 
 int main(int argc, char* argv[]) {
     // Widget tests never need a display, also when ctest lists them at build time.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
-    const rdo::test::TemporarySettings settings;
     QApplication app(argc, argv);
-    rdo::setUpApplication(app);  // the program's own language and look
+    rdo::setUpApplication(app);    // the program's own language and look
+    const QTemporaryDir settings;  // the player's own settings stay untouched
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -69,12 +69,6 @@ void Guide::closeEvent(QCloseEvent* event) {
     }
 }
 
-void Guide::buildTeamControls() {
-    buildHeaderBand();
-    buildTotals();
-    buildGrid();
-}
-
 void Guide::buildHeaderBand() {
     for (const Caption& heading : kHeadings) {
         teamControls_.push_back(styledCaption(this, text(heading.name), text(heading.text),
@@ -219,7 +213,9 @@ void Guide::refresh() {
         if (!session_.roster.loaded && !isVisible()) {
             return;
         }
-        buildTeamControls();
+        buildHeaderBand();
+        buildTotals();
+        buildGrid();
     }
     for (QWidget* control : teamControls_) {
         showIf(control, session_.roster.loaded);

@@ -44,7 +44,6 @@ class Guide : public QWidget {
         std::array<QLineEdit*, std::size(kOrderColumns)> orders{};
     };
 
-    void buildTeamControls();
     void buildHeaderBand();
     void buildTotals();
     void buildGrid();
