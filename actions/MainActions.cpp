@@ -111,17 +111,17 @@ bool saveOrders(const Session& session, Host& host) {
     // The file replaced stays beside the new one, one generation back, in case
     // the player chose the wrong name.
     const std::string backup = path + "~";
-    const std::optional<std::string> backupError = host.keepCopy(path, backup);
-    if (const auto error = host.writeFile(path, ordersFileBytes(session.roster))) {
+    const FileWrite written = host.writeFile(path, ordersFileBytes(session.roster), backup);
+    if (written.error) {
         host.showMessage("Les ordres n'ont pas pu être enregistrés dans « " + path +
-                         " » : " + *error +
+                         " » : " + *written.error +
                          ".\n\nVos ordres sont conservés : choisissez un autre emplacement.");
         return false;
     }
-    if (backupError) {
+    if (written.copyError) {
         host.showMessage("Les ordres sont enregistrés dans « " + path +
                          " », mais le fichier qu'ils remplacent n'a pas pu être gardé en « " +
-                         backup + " » : " + *backupError + ".");
+                         backup + " » : " + *written.copyError + ".");
     }
     return true;
 }

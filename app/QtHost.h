@@ -1,8 +1,9 @@
-// The host services on Qt: message box, file chooser, files, modal dialog.
+// The host services on Qt, one job per file: the dialogs (Dialogs.cpp), the files
+// (Files.cpp), the folder remembered between runs (RememberedFolder.cpp).
 #pragma once
 
+#include <QObject>
 #include <QString>
-#include <functional>
 
 #include "host/Host.h"
 
@@ -16,16 +17,11 @@ inline constexpr const char* kAppTitle = "Rédaction des Ordres";
 /// A filter "desc|pattern|desc|pattern" as Qt's "desc (pattern);;..." text.
 QString qtFileFilter(const std::string& filter);
 
-class QtHost : public Host {
+class QtHost : public QObject, public Host {
+    Q_OBJECT
   public:
-    using DialogRunner = std::function<void(Roster&, OrdersDialog&)>;
-
-    /// `window` parents the message boxes and choosers; `runDialog` shows the
-    /// orders dialog modally.
+    /// `window` parents the message boxes, the choosers and the orders dialog.
     void setWindow(QWidget* window) { window_ = window; }
-    void setDialogRunner(DialogRunner runDialog) { runDialog_ = std::move(runDialog); }
-    /// Brings the main window up to date before a question covers it.
-    void setBeforeQuestion(std::function<void()> update) { beforeQuestion_ = std::move(update); }
 
     void showMessage(const std::string& text) override;
     Answer ask(const Question& question) override;
@@ -38,16 +34,18 @@ class QtHost : public Host {
     FileRead readFile(const std::string& path, std::size_t maxBytes) override;
     std::optional<SiblingFile> findSibling(const std::string& path,
                                            const std::string& extension) override;
-    std::optional<std::string> keepCopy(const std::string& path,
-                                        const std::string& copyPath) override;
-    std::optional<std::string> writeFile(const std::string& path, std::string_view bytes) override;
+    FileWrite writeFile(const std::string& path, std::string_view bytes,
+                        const std::string& copyPath) override;
     void showOrdersDialog(Roster& roster, OrdersDialog& dialog) override;
+
+  signals:
+    /// The logic has changed the session and a question or the orders dialog is
+    /// about to cover the main window: the window shows the session again.
+    void sessionChanged();
 
   private:
     QWidget* window_ = nullptr;
     QString teamFolder_;
-    DialogRunner runDialog_;
-    std::function<void()> beforeQuestion_;
 };
 
 }  // namespace rdo

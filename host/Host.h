@@ -23,6 +23,12 @@ struct FileRead {
     bool tooLarge = false;
 };
 
+/// What became of a write: the system's reasons, in French, for what failed.
+struct FileWrite {
+    std::optional<std::string> error = {};      // the file is left untouched
+    std::optional<std::string> copyError = {};  // written, but the file it replaced is not kept
+};
+
 /// The buttons of a question box, the system's standard ones.
 enum class Answer { Save, Discard, Cancel, Yes, No };
 
@@ -74,16 +80,11 @@ class Host {
     virtual std::optional<SiblingFile> findSibling(const std::string& path,
                                                    const std::string& extension) = 0;
 
-    /// When `path` is an ordinary file, copies it to `copyPath`, replacing any
-    /// file there as a whole or leaving it untouched; returns the system's
-    /// reason when the copy failed. Does nothing for any other path.
-    virtual std::optional<std::string> keepCopy(const std::string& path,
-                                                const std::string& copyPath) = 0;
-
-    /// Replaces the file at `path` with `bytes` as a whole, or leaves it
-    /// untouched: returns the system's reason when the write failed.
-    virtual std::optional<std::string> writeFile(const std::string& path,
-                                                 std::string_view bytes) = 0;
+    /// Replaces the file at `path` with `bytes` as a whole, or leaves it untouched.
+    /// An ordinary file so replaced is kept as `copyPath`, replacing any file there
+    /// once the new one stands: a failed write leaves both files as they were.
+    virtual FileWrite writeFile(const std::string& path, std::string_view bytes,
+                                const std::string& copyPath) = 0;
 
     /// Shows the orders dialog modally over the main window; returns once it
     /// has been closed, by one of its buttons or otherwise.

@@ -1,6 +1,7 @@
 // A player's weekly routine: the team given at start, the choosers' folders, the keys of the two
 // buttons.
 #include <QFileDialog>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <fstream>
@@ -55,6 +56,9 @@ TEST(ChooserFolders, TeamChooserWhereTheLastTeamWasLoadedOrdersChooserBesideIt) 
         chooser->reject();
     });
     EXPECT_EQ(next.chooseFile(kTeamFilter, ChooserPurpose::Open), "");
+    const QSettings kept(QSettings::IniFormat, QSettings::UserScope, "redaction-des-ordres",
+                         "redaction-des-ordres");  // the tests', not the player's own
+    EXPECT_TRUE(kept.fileName().startsWith(QDir::tempPath()) && kept.contains("teamFolder"));
     second.remove();
     EXPECT_EQ(next.startFolder(ChooserPurpose::Open), QString());  // a folder gone is ignored
 }

@@ -117,8 +117,8 @@ TEST(FileFaults, RefusedInFrenchWithEverythingLeftAsItWas) {
 }
 
 // Saves over one name of orders b, a (shorter), b: each replaced file is kept as NAME~, one
-// generation; a save failing after that copy leaves the old file whole; a NAME~ that cannot
-// be written does not stop the save. Then the question box and the orders beside a team file.
+// generation; a save that fails leaves both files as they were; a NAME~ that cannot be
+// written does not stop the save. Then the question box and the orders beside a team file.
 TEST(QtHost, KeepsTheReplacedFileLeavesTheOldOrTheNewAndFindsAnyLetterCase) {
     QTemporaryDir temp;
     const std::string path = temp.filePath("o.ord").toStdString();
@@ -129,7 +129,7 @@ TEST(QtHost, KeepsTheReplacedFileLeavesTheOldOrTheNewAndFindsAnyLetterCase) {
     host.answer = path;
     EXPECT_TRUE(saveOrders(b, host) && readAll(path) == B && !std::filesystem::exists(path + "~"));
     EXPECT_TRUE(saveOrders(a, host) && readAll(path) == A && readAll(path + "~") == B);
-    rlimit limit{};  // a write past A's size fails: the copy of A fits, b does not
+    rlimit limit{};  // a write past A's size fails: a copy of A fits, b does not
     getrlimit(RLIMIT_FSIZE, &limit);
     const rlimit unlimited = limit;
     limit.rlim_cur = A.size();
@@ -137,7 +137,7 @@ TEST(QtHost, KeepsTheReplacedFileLeavesTheOldOrTheNewAndFindsAnyLetterCase) {
     setrlimit(RLIMIT_FSIZE, &limit);
     EXPECT_FALSE(saveOrders(b, host));
     setrlimit(RLIMIT_FSIZE, &unlimited);
-    EXPECT_TRUE(readAll(path) == A && readAll(path + "~") == A);
+    EXPECT_TRUE(readAll(path) == A && readAll(path + "~") == B);
     std::filesystem::remove(path + "~");
     std::filesystem::create_directory(path + "~");
     EXPECT_TRUE(saveOrders(b, host) && readAll(path) == B);

@@ -11,6 +11,7 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QRegularExpression>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -64,6 +65,8 @@ struct Monkey : QObject {
     Monkey(std::uint64_t seed, long limit, qint64 ms) : seed(seed), limit(limit), ms(ms) {
         rng.seed(seed);
         host.folder = folder.path();
+        // The remembered folder too: the player's own settings stay untouched.
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder.path());
         clock.start();
     }
 

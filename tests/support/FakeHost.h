@@ -47,10 +47,6 @@ class FakeHost : public Host {
         return SiblingFile{name, name.substr(name.rfind('/') + 1), {2025, 3, 14, 9, 5}};
     }
 
-    std::optional<std::string> keepCopy(const std::string&, const std::string&) override {
-        return std::nullopt;  // keeps no copies: the Qt host's are tested on real files
-    }
-
     void showMessage(const std::string& text) override {
         messages.push_back(text);
         if (onMessage) {
@@ -72,12 +68,13 @@ class FakeHost : public Host {
 
     FileRead readFile(const std::string& path, std::size_t maxBytes) override;
 
-    std::optional<std::string> writeFile(const std::string& path, std::string_view bytes) override {
-        if (writeError) {
-            return writeError;
+    /// Keeps no copies: the Qt host's are tested on real files.
+    FileWrite writeFile(const std::string& path, std::string_view bytes,
+                        const std::string&) override {
+        if (!writeError) {
+            files[path] = std::string(bytes);
         }
-        files[path] = std::string(bytes);
-        return std::nullopt;
+        return {writeError};
     }
 
     void showOrdersDialog(Roster& roster, OrdersDialog& dialog) override {

@@ -12,114 +12,12 @@
 #include "actions/Closing.h"
 #include "actions/MainActions.h"
 #include "widgets/guide/CyclistsPicture.h"
-#include "widgets/guide/GuideLook.h"
 #include "widgets/guide/RiderNameField.h"
 #include "widgets/kit/Kit.h"
 #include "widgets/kit/PickList.h"
 
 namespace rdo {
 namespace {
-
-// Positions are those of a 96 dpi screen; Qt scales the whole window on others.
-constexpr QSize kClientSize{792, 573};
-constexpr int kRowPitch = 24;
-constexpr int kGridCaptionTop = 152;
-constexpr int kGridRowTop = 176;
-constexpr int kOrdersCaptionTop = 24;
-constexpr int kOrdersRowTop = 48;
-constexpr int kRowFieldHeight = 19;
-constexpr int kCaptionHeight = 17;
-
-struct Caption {
-    const char* name;
-    const char* text;
-    QRect rect;
-    const char* accessibleName;
-};
-
-// The captions of the header band and of the sectors choice.
-constexpr Caption kHeadings[] = {
-    {"Label21", "Sélectionnés :", {24, 0, 101, 18}, "Légende Sélectionnés"},
-    {"LabPE", "Points d'échappée :", {56, 48, 140, 18}, "Légende Points d'échappée"},
-    {"LabPM", "Points de Motivation :", {264, 49, 161, 17}, "Légende Points de Motivation"},
-    {"LabK", "En Caisse :", {488, 48, 79, 18}, "Légende En Caisse"},
-    {"LabK2", "K", {632, 48, 11, 18}, "Unité K"},
-    {"Label14", "Nb de Secteurs:", {528, 88, 114, 18}, "Légende Nb de Secteurs"},
-};
-
-struct HeaderField {
-    const char* name;
-    std::string Roster::*text;
-    QRect rect;
-    TextStyle style;
-    const char* accessibleName;
-};
-
-constexpr HeaderField kHeaderFields[] = {
-    {"cptsel", &Roster::cptsel, {56, 16, 41, 25}, TextStyle::Counter, "Sélectionnés"},
-    {"cEquipe", &Roster::cEquipe, {168, 0, 473, 41}, TextStyle::Title, "Équipe"},
-    {"PE", &Roster::PE, {200, 45, 41, 25}, TextStyle::Counter, "Points d'échappée"},
-    {"PM", &Roster::PM, {424, 45, 41, 25}, TextStyle::Counter, "Points de Motivation"},
-    {"K", &Roster::K, {568, 45, 65, 25}, TextStyle::Counter, "En Caisse"},
-};
-
-// The totals of points spent, each with its caption at its left; positions
-// inside the frame Fra_used.
-struct Total {
-    const char* captionName;
-    const char* caption;
-    int captionLeft;
-    const char* name;
-    std::string Roster::*text;
-    int left;
-};
-
-constexpr Total kTotals[] = {
-    {"Label1", "PM", 24, "PM_USED", &Roster::PM_USED, 56},
-    {"Label2", "PE", 120, "PE_USED", &Roster::PE_USED, 144},
-    {"Label3", "PT", 200, "PT_USED", &Roster::PT_USED, 232},
-    {"Label4", "PA", 280, "PA_USED", &Roster::PA_USED, 312},
-    {"Label20", "PL", 368, "PL_USED", &Roster::PL_USED, 400},
-};
-constexpr int kTotalTop = 24;
-constexpr int kTotalWidth = 33;
-
-// A column of roster rows with its caption.
-struct Column {
-    const char* name;
-    std::string RosterRow::*text;
-    int left;
-    int width;
-    TextStyle style;
-    const char* captionName;
-    const char* caption;
-    int captionWidth;
-};
-
-// The grid, left to right; the rider's name comes first.
-constexpr Column kGridColumns[] = {
-    {"nom1", &RosterRow::nom1, 32, 129, TextStyle::Plain, "Label5", "Coureur", 129},
-    {"Pays1", &RosterRow::Pays1, 168, 57, TextStyle::Plain, "Label6", "Nation", 57},
-    {"SP1", &RosterRow::SP1, 232, 33, TextStyle::Centred, "Label7", "SP", 33},
-    {"RO1", &RosterRow::RO1, 272, 33, TextStyle::Centred, "Label8", "RO", 33},
-    {"GR1", &RosterRow::GR1, 312, 33, TextStyle::Centred, "Label9", "GR", 33},
-    {"Ene1", &RosterRow::Ene1, 352, 33, TextStyle::Centred, "Label10", "Ene", 33},
-    {"bless1", &RosterRow::bless1, 392, 65, TextStyle::Plain, "Label11", "Forme", 65},
-    {"Dope1", &RosterRow::Dope1, 464, 73, TextStyle::Plain, "Label12", "Dopage", 81},
-    {"PM1", &RosterRow::PM1, 544, 33, TextStyle::Centred, "Label13", "PM", 33},
-};
-constexpr std::size_t kDopeColumn = 7;
-static_assert(std::size(kGridColumns) == Guide::kRiderColumnCount);
-
-// The orders columns, inside the frame Fra_ord.
-constexpr Column kOrderColumns[] = {
-    {"PM2", &RosterRow::PM2, 8, 33, TextStyle::Order, "Label15", "PM", 33},
-    {"PE2", &RosterRow::PE2, 48, 33, TextStyle::Order, "Label16", "PE", 33},
-    {"PL2", &RosterRow::PL2, 88, 33, TextStyle::Order, "Label17", "PL", 33},
-    {"PA2", &RosterRow::PA2, 128, 33, TextStyle::Order, "Label18", "PA", 33},
-    {"PT2", &RosterRow::PT2, 168, 33, TextStyle::Order, "Label19", "PT", 33},
-};
-static_assert(std::size(kOrderColumns) == Guide::kOrderColumnCount);
 
 QString rowName(const QString& what, int row) {
     return QStringLiteral("%1, ligne %2").arg(what).arg(row + 1);
@@ -157,16 +55,8 @@ Guide::Guide(Host& host, QWidget* parent) : QWidget(parent), host_(host) {
 }
 
 bool Guide::event(QEvent* event) {
-    // The team's two hundred controls stay hidden until a team is loaded: they
-    // are built once the window is on screen, so that it appears at once.
     if (event->type() == QEvent::Paint && !sectors_) {
-        QMetaObject::invokeMethod(
-            this,
-            [this] {
-                buildTeamControls();
-                refresh();  // settles the new controls, hidden until a team is loaded
-            },
-            Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, &Guide::refresh, Qt::QueuedConnection);
     }
     return QWidget::event(event);
 }
@@ -177,15 +67,6 @@ void Guide::closeEvent(QCloseEvent* event) {
     } else {
         event->ignore();
     }
-}
-
-void Guide::buildTeamControls() {
-    if (sectors_) {
-        return;
-    }
-    buildHeaderBand();
-    buildTotals();
-    buildGrid();
 }
 
 void Guide::buildHeaderBand() {
@@ -326,11 +207,15 @@ void Guide::buildStepKeys() {
 void Guide::refresh() {
     showIf(btOpen_, !session_.roster.loaded);
     showIf(btSave_, session_.roster.loaded);
+    // The team's two hundred controls stay hidden until a team is loaded: they are
+    // built once the window is on screen, so that it appears at once, or at loading.
     if (!sectors_) {
-        if (!session_.roster.loaded) {
+        if (!session_.roster.loaded && !isVisible()) {
             return;
         }
-        buildTeamControls();
+        buildHeaderBand();
+        buildTotals();
+        buildGrid();
     }
     for (QWidget* control : teamControls_) {
         showIf(control, session_.roster.loaded);
@@ -355,8 +240,12 @@ void Guide::refresh() {
         const RosterRow& row = session_.roster.rows[i];
         const RowControls& controls = rows_[i];
         for (std::size_t c = 0; c < controls.rider.size(); ++c) {
+            const Column& column = kGridColumns[c];
             showIf(controls.rider[c], row.inUse);
-            showText(controls.rider[c], row.*kGridColumns[c].text);
+            showText(controls.rider[c], row.*column.text);
+            if (column.onRed) {
+                setColor(controls.rider[c], QPalette::Base, row.*column.onRed ? kRed : kPaleBlue);
+            }
         }
         // A screen reader says whose name it is, not only which row.
         const QString who = rowName(QStringLiteral("Coureur ") + QString::fromStdString(row.nom1),
@@ -364,7 +253,6 @@ void Guide::refresh() {
         if (row.inUse && controls.rider[0]->accessibleName() != who) {
             controls.rider[0]->setAccessibleName(who);
         }
-        setColor(controls.rider[kDopeColumn], QPalette::Base, row.dopeOnRed ? kRed : kPaleBlue);
         showIf(controls.Check1, row.checkVisible);
         if (controls.Check1->isChecked() != (row.Check1 == 1)) {
             controls.Check1->setChecked(row.Check1 == 1);

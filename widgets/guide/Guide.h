@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "actions/Session.h"
+#include "widgets/guide/GuideLayout.h"
 
 class QCheckBox;
 class QLineEdit;
@@ -31,9 +32,6 @@ class Guide : public QWidget {
     /// Loads the team file at `path` as if it had been chosen with `btOpen`.
     void openTeamFile(const std::string& path);
 
-    static constexpr std::size_t kRiderColumnCount = 9;  // nom1 ... PM1
-    static constexpr std::size_t kOrderColumnCount = 5;  // PM2 ... PT2
-
   protected:
     bool event(QEvent* event) override;
     /// Title bar, Alt+F4, the system's close command: asks before losing orders.
@@ -42,11 +40,10 @@ class Guide : public QWidget {
   private:
     struct RowControls {
         QCheckBox* Check1 = nullptr;
-        std::array<QLineEdit*, kRiderColumnCount> rider{};
-        std::array<QLineEdit*, kOrderColumnCount> orders{};
+        std::array<QLineEdit*, std::size(kGridColumns)> rider{};
+        std::array<QLineEdit*, std::size(kOrderColumns)> orders{};
     };
 
-    void buildTeamControls();
     void buildHeaderBand();
     void buildTotals();
     void buildGrid();

@@ -24,7 +24,7 @@ struct Field {
 };
 
 // The rider's name, then the ratings under their captions "SP", "RO", "GR", "PM".
-const Field kFields[] = {
+constexpr Field kFields[] = {
     {"nomcour", &OrdersDialog::nomcour, {72, 8, 273, 33}, "Nom du coureur"},
     {"SP", &OrdersDialog::SP, {56, 80, 41, 17}, "SP du coureur"},
     {"RO", &OrdersDialog::RO, {136, 80, 41, 17}, "RO du coureur"},
@@ -40,10 +40,19 @@ constexpr int kRatingCaptionTop = 56;
 constexpr int kAllocationCaptionTop = 120;
 constexpr int kAllocationTop = 144;
 
-// The allocation combos' colours, in the order of kRaceAllocations.
-constexpr Rgb kAllocationColours[] = {
-    {128, 128, 255}, {192, 255, 192}, {255, 192, 255}, {255, 224, 192}};
-static_assert(std::size(kAllocationColours) == std::tuple_size_v<decltype(kRaceAllocations)>);
+// Left to right, a rating of the rider over the points of one kind given for the race.
+struct Column {
+    const Field& rating;
+    const RaceAllocation& allocation;
+    Rgb colour;  // of the allocation's list
+};
+
+constexpr Column kColumns[] = {
+    {kFields[1], kRaceAllocations[0], {128, 128, 255}},
+    {kFields[2], kRaceAllocations[1], {192, 255, 192}},
+    {kFields[3], kRaceAllocations[2], {255, 192, 255}},
+    {kFields[4], kRaceAllocations[3], {255, 224, 192}},
+};
 
 constexpr Rgb kSectorColour{255, 192, 128};
 constexpr int kSectorLefts[] = {24, 104, 184, 256, 336};
@@ -117,12 +126,12 @@ void Ordres::buildRiderLines() {
     const QFont captionFont = sansSerif(9.75, true);
     for (std::size_t i = 0; i < allocations_.size(); ++i) {
         const int left = kColumnLeft + kColumnPitch * static_cast<int>(i);
-        const QString rating = text(kFields[i + 1].name);
-        centredCaption(this, QStringLiteral("Label%1").arg(1 + i), rating,
+        const Column& column = kColumns[i];
+        centredCaption(this, QStringLiteral("Label%1").arg(1 + i), text(column.rating.name),
                        {left, kRatingCaptionTop, 65, 17}, captionFont,
-                       QStringLiteral("Légende ") + text(kFields[i + 1].accessibleName));
+                       QStringLiteral("Légende ") + text(column.rating.accessibleName));
 
-        const RaceAllocation& allocation = kRaceAllocations[i];
+        const RaceAllocation& allocation = column.allocation;
         const QString name = text(allocation.name);
         centredCaption(this, QStringLiteral("Label%1").arg(6 + i), name,
                        {left, kAllocationCaptionTop, 65, 17}, captionFont,
@@ -130,7 +139,7 @@ void Ordres::buildRiderLines() {
         auto* combo =
             place(new PickList(numbers(allocation.lastItem), this), QStringLiteral("cb") + name,
                   {left + 8, kAllocationTop, 49, 21}, name + QStringLiteral(" attribués"));
-        setColor(combo, QPalette::Base, kAllocationColours[i]);
+        setColor(combo, QPalette::Base, column.colour);
         connect(combo, &PickList::picked, this, [this, &allocation](const QString& item) {
             pickAllocation(dialog_, roster_, host_, allocation, item.toStdString());
             afterAction();
@@ -212,12 +221,10 @@ void Ordres::buildLowerLines() {
 }
 
 void Ordres::chainTabOrder() {
-    const auto combo = [this](const char* name) {
-        return findChild<QWidget*>(QStringLiteral("cb") + text(name));
-    };
-    std::vector<QWidget*> order{OKButton_, CancelButton_, combo("PA")};
+    const auto& [cbPM, cbPA, cbPT, cbPL] = allocations_;
+    std::vector<QWidget*> order{OKButton_, CancelButton_, cbPA};
     order.insert(order.end(), cbPE_.begin(), cbPE_.begin() + dialog_.sectorCount);
-    order.insert(order.end(), {combo("PM"), combo("PT"), combo("PL")});
+    order.insert(order.end(), {cbPM, cbPT, cbPL});
     order.insert(order.end(), Check1_.begin(), Check1_.begin() + dialog_.sectorCount);
     order.insert(order.end(), {cbdope_, btconfirme_});
     for (std::size_t i = 1; i < order.size(); ++i) {
@@ -237,7 +244,7 @@ void Ordres::refresh() {
         showText(fields_[i], dialog_.*kFields[i].value);
     }
     for (std::size_t i = 0; i < allocations_.size(); ++i) {
-        allocations_[i]->showText(dialog_.*kRaceAllocations[i].combo);
+        allocations_[i]->showText(dialog_.*kColumns[i].allocation.combo);
     }
     for (int k = 0; k < dialog_.sectorCount; ++k) {
         cbPE_[k]->showText(dialog_.cbPE[k]);

@@ -40,7 +40,7 @@ class Ordres : public QDialog {
 
     // nomcour, SP, RO, GR, PM: for information, typing there changes nothing else.
     std::array<QLineEdit*, 5> fields_{};
-    // cbPM, cbPA, cbPT, cbPL, in the order of kRaceAllocations.
+    // cbPM, cbPA, cbPT, cbPL, left to right.
     std::array<PickList*, kRaceAllocations.size()> allocations_{};
     std::array<PickList*, kSectors> cbPE_{};
     std::array<QCheckBox*, kSectors> Check1_{};

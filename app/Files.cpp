@@ -1,0 +1,212 @@
+// The Qt host's files: bounded reading, the orders file beside a team file, and
+// the atomic write that keeps the file it replaces as NAME~.
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <filesystem>
+
+#include "app/QtHost.h"
+
+namespace rdo {
+namespace {
+
+// The system's side: paths and file kinds through std::filesystem, the same calls
+// on every system; a system that needs calls of its own gets them here.
+
+// The path is UTF-8: read as such also where the system's narrow strings are not (Windows).
+std::filesystem::path fsPath(const std::string& path) {
+    return std::u8string(path.begin(), path.end());
+}
+
+std::filesystem::file_type typeOf(const std::string& path) {
+    std::error_code error;
+    return std::filesystem::status(fsPath(path), error).type();
+}
+
+bool isPipeOrSocket(std::filesystem::file_type type) {
+    return type == std::filesystem::file_type::fifo || type == std::filesystem::file_type::socket;
+}
+
+// What failed, in French, for a system reason that Qt leaves untranslated.
+const char* whatFailed(QFileDevice::FileError error) {
+    switch (error) {
+        case QFileDevice::ReadError:
+            return "la lecture a échoué";
+        case QFileDevice::WriteError:
+            return "l'écriture a échoué";
+        case QFileDevice::OpenError:
+            return "l'ouverture a échoué";
+        case QFileDevice::ResourceError:
+            return "le système manque de ressources";
+        case QFileDevice::PermissionsError:
+            return "l'accès est refusé";
+        default:
+            return "le système de fichiers a refusé l'opération";
+    }
+}
+
+// The system's reason for a failed file operation. Qt translates only the
+// commonest reasons; any other comes in the system's language, often English,
+// so a French account of what failed goes before it.
+std::string reasonOf(const QFileDevice& file) {
+    const QString reason = file.errorString();
+    for (const char* translated : {"Permission denied", "Too many open files",
+                                   "No such file or directory", "No space left on device"}) {
+        if (reason == QCoreApplication::translate("QIODevice", translated)) {
+            return reason.toStdString();
+        }
+    }
+    return std::string(whatFailed(file.error())) + " (" + reason.toStdString() + ")";
+}
+
+// Opening a pipe, a socket or a terminal waits for another program, maybe for ever.
+constexpr const char* kNotAFileReason = "ce n'est pas un fichier ordinaire";
+constexpr const char* kFolderReason = "c'est un dossier, pas un fichier";
+
+// Writes into a file opened for saving, flushed: QSaveFile::commit renames a
+// file whose last bytes failed to reach the disk (disk full, size limit) as if
+// it were whole. An uncommitted QSaveFile leaves nothing behind.
+std::optional<std::string> writeWhole(QFileDevice& file, const QByteArray& bytes) {
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
+        return reasonOf(file);
+    }
+    return std::nullopt;
+}
+
+// Writes a copy of the ordinary file `path` into `copy`, opened here, not yet committed.
+std::optional<std::string> copyInto(const QString& path, QSaveFile& copy) {
+    std::error_code error;
+    const std::filesystem::file_type there =
+        std::filesystem::symlink_status(fsPath(copy.fileName().toStdString()), error).type();
+    if (there == std::filesystem::file_type::directory) {
+        return kFolderReason;
+    }
+    if (there != std::filesystem::file_type::not_found &&
+        there != std::filesystem::file_type::regular) {
+        return kNotAFileReason;
+    }
+    QFile from(path);
+    if (!from.open(QIODevice::ReadOnly)) {
+        return reasonOf(from);
+    }
+    if (!copy.open(QIODevice::WriteOnly)) {
+        return reasonOf(copy);
+    }
+    // By pieces: the file replaced may be any file the player picked, of any size.
+    while (!from.atEnd()) {
+        const QByteArray piece = from.read(1 << 16);
+        if (from.error() != QFileDevice::NoError) {
+            return reasonOf(from);
+        }
+        if (auto failed = writeWhole(copy, piece)) {
+            return failed;
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+FileRead QtHost::readFile(const std::string& path, std::size_t maxBytes) {
+    FileRead result;
+    const QString name = QString::fromStdString(path);
+    if (QFileInfo(name).isDir()) {
+        result.error = kFolderReason;
+        return result;
+    }
+    // A team file is an ordinary file; a device could block or never end.
+    const std::filesystem::file_type type = typeOf(path);
+    if (isPipeOrSocket(type) || type == std::filesystem::file_type::character ||
+        type == std::filesystem::file_type::block) {
+        result.error = kNotAFileReason;
+        return result;
+    }
+    QFile file(name);
+    if (!file.open(QIODevice::ReadOnly)) {
+        result.error = reasonOf(file);
+        return result;
+    }
+    // Reads one byte past the limit, so a huge file costs no more than that.
+    const QByteArray bytes = file.read(static_cast<qint64>(maxBytes) + 1);
+    if (file.error() != QFileDevice::NoError) {
+        result.error = reasonOf(file);
+        return result;
+    }
+    if (static_cast<std::size_t>(bytes.size()) > maxBytes) {
+        result.tooLarge = true;
+        return result;
+    }
+    result.bytes = bytes.toStdString();
+    return result;
+}
+
+std::optional<SiblingFile> QtHost::findSibling(const std::string& path,
+                                               const std::string& extension) {
+    const QFileInfo beside(QString::fromStdString(path));
+    const QString stem = beside.dir().filePath(beside.completeBaseName());
+    const QString lower = QString::fromStdString(extension).toLower();
+    // Probes each spelling of the extension: a folder may hold thousands of files.
+    std::optional<SiblingFile> newest;
+    QDateTime newestTime;
+    for (unsigned spelling = 0; spelling < 1U << static_cast<unsigned>(lower.size()); ++spelling) {
+        QString name = stem + lower;
+        for (qsizetype i = 0; i < lower.size(); ++i) {
+            if ((spelling >> i & 1U) != 0) {
+                name[stem.size() + i] = name[stem.size() + i].toUpper();
+            }
+        }
+        const QFileInfo candidate(name);
+        const QDateTime modified = candidate.lastModified();
+        if (typeOf(name.toStdString()) != std::filesystem::file_type::regular ||
+            candidate == beside || (newest && modified <= newestTime)) {
+            continue;
+        }
+        newestTime = modified;
+        newest =
+            SiblingFile{name.toStdString(),
+                        candidate.fileName().toStdString(),
+                        {modified.date().year(), modified.date().month(), modified.date().day(),
+                         modified.time().hour(), modified.time().minute()}};
+    }
+    return newest;
+}
+
+FileWrite QtHost::writeFile(const std::string& path, std::string_view bytes,
+                            const std::string& copyPath) {
+    const QString name = QString::fromStdString(path);
+    const QByteArray whole =
+        QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    const QFileInfo info(name);
+    if (info.isDir()) {
+        return {kFolderReason};
+    }
+    if (isPipeOrSocket(typeOf(path))) {
+        return {kNotAFileReason};
+    }
+    // A device cannot be replaced by renaming a temporary file over it.
+    if (info.exists() && !info.isFile()) {
+        QFile device(name);
+        return {device.open(QIODevice::WriteOnly) ? writeWhole(device, whole) : reasonOf(device)};
+    }
+    QSaveFile file(name);
+    if (auto failed = file.open(QIODevice::WriteOnly) ? writeWhole(file, whole) : reasonOf(file)) {
+        return {failed};
+    }
+    // The copy of the file replaced is made now but takes the place of NAME~ only
+    // once the new file stands: a save that fails leaves both as they were.
+    QSaveFile copy(QString::fromStdString(copyPath));
+    const bool replacing = info.isFile();
+    FileWrite written{.copyError = replacing ? copyInto(name, copy) : std::nullopt};
+    if (!file.commit()) {
+        return {reasonOf(file)};
+    }
+    if (replacing && !written.copyError && !copy.commit()) {
+        written.copyError = reasonOf(copy);
+    }
+    return written;
+}
+
+}  // namespace rdo
