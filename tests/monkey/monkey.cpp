@@ -20,6 +20,7 @@
 #include <QThread>
 #include <QTimer>
 #include <cstdio>
+#include <functional>
 #include <random>
 
 #include "app/Application.h"
@@ -59,8 +60,7 @@ constexpr Qt::Key kKeys[] = {
 constexpr const char* kExample = RDO_SOURCE_DIR "/examples/equipe-exemple.cyc";
 
 // The file choosers answer the example team, an orders file or a folder, or cancel, unless
-// `sure`. Keeps what the recovery copy gives back; with `record`, prints each change of the
-// copy as "P" and the orders it gives back before it, "D" once done.
+// `sure`.
 struct MonkeyHost : QtHost {
     QString folder, saved;
     bool sure = false, record = false;
@@ -71,27 +71,23 @@ struct MonkeyHost : QtHost {
                : purpose == ChooserPurpose::Save ? saved.toStdString()
                                                  : kExample;
     }
-    void print(const char* line) {
-        if (record) {
-            std::printf("%s\n", line);
-            std::fflush(stdout);
-        }
-    }
-    void changing(const std::string& orders) {
-        print(("P " + QByteArray::fromStdString(orders).toHex()).constData());
+    // Keeps the orders the copy gives back; with `record`, prints them as "P" before it
+    // changes and "D" after.
+    void changing(const std::string& orders, const std::function<void()>& change) {
         expected = orders;
+        record&& std::printf("P %s\n", QByteArray::fromStdString(orders).toHex().constData());
+        change();
+        record&& std::printf("D\n");
     }
     std::optional<std::string> writeRecovery(const std::string& name,
                                              std::string_view bytes) override {
-        changing(readRecoveryCopy(bytes)->orders);
-        auto failed = QtHost::writeRecovery(name, bytes);
-        print("D");
+        std::optional<std::string> failed;
+        changing(readRecoveryCopy(bytes)->orders,
+                 [&] { failed = QtHost::writeRecovery(name, bytes); });
         return failed;
     }
     void removeRecovery(const std::string& name) override {
-        changing(loaded);
-        QtHost::removeRecovery(name);
-        print("D");
+        changing(loaded, [&] { QtHost::removeRecovery(name); });
     }
 };
 
@@ -188,8 +184,7 @@ struct Monkey : QObject {
         const Roster& roster = guide->roster();
         if (roster.loaded && host.loaded.empty()) {
             host.loaded = ordersFileBytes(roster);
-            host.changing(host.loaded);
-            host.print("D");
+            host.changing(host.loaded, [] {});
         }
         require(modal || !roster.loaded || host.expected == ordersFileBytes(roster),
                 "the recovery copy does not give back the orders committed");
@@ -457,6 +452,9 @@ int main(int argc, char* argv[]) {
         return rdo::resume(arguments.value(2));
     }
     const bool child = arguments.value(1) == "--child";  // played until killed
+    if (child) {
+        std::setvbuf(stdout, nullptr, _IOLBF, 1 << 16);  // a line in one piece, at its end
+    }
     const QByteArray given =
         argc > 1 ? arguments.value(1 + child).toLatin1() : qgetenv("MONKEY_SEED");
     const std::uint64_t seed = given.isEmpty() ? std::random_device{}() : given.toULongLong();
