@@ -13,9 +13,11 @@ constexpr std::string_view kFirstLine = "Rédaction des Ordres : copie de secour
 constexpr std::array kKeys = {"équipe", "taille", "empreinte", "écrite", "secteurs", "ordres"};
 
 std::string hex(std::uint64_t value) {
-    std::array<char, 17> text{};
-    std::snprintf(text.data(), text.size(), "%016llx", static_cast<unsigned long long>(value));
-    return text.data();
+    std::string text(16, '0');
+    for (auto digit = text.rbegin(); digit != text.rend(); ++digit, value >>= 4) {
+        *digit = "0123456789abcdef"[value & 15];
+    }
+    return text;
 }
 
 std::uint64_t fnv1a(std::string_view bytes) {
