@@ -391,6 +391,9 @@ int kills(const QString& self, int rounds) {
                (inWrite ? out.count("\nP ") < writes : clock.elapsed() < ms)) {
             child.waitForReadyRead(5);
             out += child.readAllStandardOutput();
+            if (!out.contains("\nD\n")) {
+                clock.start();  // the moment counts from the team loaded
+            }
         }
         QThread::usleep(inWrite ? pick() % 1000 : 0);
         const bool alive = child.state() == QProcess::Running;
@@ -411,12 +414,13 @@ int kills(const QString& self, int rounds) {
         again.waitForFinished(120000);
         const QList<QByteArray> result = again.readAllStandardOutput().trimmed().split(' ');
         const QByteArray saved = result.value(1);
+        const bool asked = result.value(0) == "1";
         std::printf("kill %d: seed %llu, %s after %lld changes%s; %s\n", round,
                     static_cast<unsigned long long>(seed), inWrite ? "in a write" : "at random",
                     out.count("\nP "), pending.isEmpty() ? "" : ", one under way",
-                    result.value(0) == "1" ? "question, Yes" : "no question");
+                    asked ? "question, Yes" : "no question");
         if (!alive || saved.isEmpty() || (saved != done && saved != pending) ||
-            (result.value(0) == "1") != (saved != loaded)) {
+            asked != (saved != loaded)) {
             std::fprintf(stderr, "kills: %s\n%s\n",
                          alive ? "the orders saved are not those before the kill"
                                : "the program ended before the kill",
