@@ -1,6 +1,7 @@
 #include "actions/Closing.h"
 
 #include "actions/MainActions.h"
+#include "actions/Recovery.h"
 #include "host/Host.h"
 #include "orderfile/OrdersFile.h"
 
@@ -10,7 +11,7 @@ bool nothingToLose(const Session& session) {
     return !session.roster.loaded || ordersFileBytes(session.roster) == session.ordersAtLoad;
 }
 
-bool closeRequested(const Session& session, Host& host) {
+bool closeRequested(Session& session, Host& host) {
     if (nothingToLose(session)) {
         return true;
     }
@@ -24,6 +25,7 @@ bool closeRequested(const Session& session, Host& host) {
         case Answer::Save:
             return saveOrders(session, host);  // a cancelled or failed save keeps every order
         case Answer::Discard:
+            dropRecovery(session, host);
             return true;
         default:
             return false;

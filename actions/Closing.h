@@ -12,8 +12,8 @@ class Host;
 bool nothingToLose(const Session& session);
 
 /// The main window is being closed. With orders to lose, asks whether to save
-/// them first; Save does what « Enregistrer Ordres » does. Returns whether the
-/// program may end.
-bool closeRequested(const Session& session, Host& host);
+/// them first; Save does what « Enregistrer Ordres » does, Discard removes their
+/// recovery copy. Returns whether the program may end.
+bool closeRequested(Session& session, Host& host);
 
 }  // namespace rdo

@@ -3,6 +3,7 @@
 #include <variant>
 
 #include "actions/GameFile.h"
+#include "actions/Recovery.h"
 #include "actions/TakeUp.h"
 #include "host/Host.h"
 #include "orderfile/OrdersFile.h"
@@ -36,14 +37,13 @@ bool loadTeam(Session& session, Host& host, const std::string& path) {
         refuseTeamFile(host, path, read.error);
         return false;
     }
-    auto result = readTeamFile(read.bytes);
-    if (const auto* error = std::get_if<TeamFileError>(&result)) {
-        refuseTeamFile(host, path, error->reason);
+    if (!startTeam(session, host, path, read.bytes)) {
         return false;
     }
-    session.roster = std::get<Roster>(std::move(result));
-    session.teamPath = path;
-    host.teamLoaded(path);
+    // Orders given back from a recovery copy are newer than any saved beside the team.
+    if (offerRecovery(session, host)) {
+        return true;
+    }
     // Taking saved orders up is a step: Ctrl+Z goes back to the team as loaded.
     Roster asLoaded = session.roster;
     if (offerSavedOrders(session, host)) {
@@ -53,9 +53,25 @@ bool loadTeam(Session& session, Host& host, const std::string& path) {
     return true;
 }
 
-void pickSectors(Roster& roster, const std::string& item) {
-    roster.sectors = item;
-    roster.sectorsEnabled = false;
+bool startTeam(Session& session, Host& host, const std::string& path, const std::string& bytes) {
+    auto result = readTeamFile(bytes);
+    if (const auto* error = std::get_if<TeamFileError>(&result)) {
+        refuseTeamFile(host, path, error->reason);
+        return false;
+    }
+    session.roster = std::get<Roster>(std::move(result));
+    session.teamPath = path;
+    session.team = teamFileId(path, bytes);
+    session.ordersAtLoad = ordersFileBytes(session.roster);
+    host.teamLoaded(path);
+    host.holdRecovery(copyName(session.team));
+    return true;
+}
+
+void pickSectors(Session& session, Host& host, const std::string& item) {
+    session.roster.sectors = item;
+    session.roster.sectorsEnabled = false;
+    keepRecovery(session, host);
 }
 
 void typeSectors(Roster& roster, const std::string& typed) {
@@ -93,17 +109,22 @@ void doubleClickRider(Session& session, Host& host, int row) {
     OrdersDialog dialog = openOrdersDialog(roster, host);
     host.showOrdersDialog(roster, dialog);
     session.history.record(std::move(before), roster);
+    keepRecovery(session, host);
 }
 
-bool undoStep(Session& session) {
-    return session.history.undo(session.roster);
+bool undoStep(Session& session, Host& host) {
+    const bool stepped = session.history.undo(session.roster);
+    keepRecovery(session, host);
+    return stepped;
 }
 
-bool redoStep(Session& session) {
-    return session.history.redo(session.roster);
+bool redoStep(Session& session, Host& host) {
+    const bool stepped = session.history.redo(session.roster);
+    keepRecovery(session, host);
+    return stepped;
 }
 
-bool saveOrders(const Session& session, Host& host) {
+bool saveOrders(Session& session, Host& host) {
     const std::string path = host.chooseFile(kOrdersFilter, ChooserPurpose::Save);
     if (path.empty()) {
         return false;
@@ -123,6 +144,7 @@ bool saveOrders(const Session& session, Host& host) {
                          " », mais le fichier qu'ils remplacent n'a pas pu être gardé en « " +
                          backup + " » : " + *written.copyError + ".");
     }
+    dropRecovery(session, host);
     return true;
 }
 

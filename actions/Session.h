@@ -7,6 +7,7 @@
 
 #include "actions/History.h"
 #include "model/Roster.h"
+#include "orderfile/RecoveryCopy.h"
 
 namespace rdo {
 
@@ -22,6 +23,13 @@ struct Session {
     /// loaded and any saved orders taken back up: while a save would write the
     /// same, closing loses nothing.
     std::string ordersAtLoad;
+    /// The team file loaded, known again by its bytes: its recovery copy's owner.
+    TeamFileId team;
+    /// What the recovery copy standing for this session holds but its time (the sectors, a
+    /// line end, the orders); empty when none stands.
+    std::string recoveryKept;
+    /// A copy could not be written and the player was told: once a session.
+    bool recoveryWarned = false;
 };
 
 }  // namespace rdo

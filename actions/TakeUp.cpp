@@ -18,12 +18,6 @@ std::string twoDigits(int n) {
     return (n < 10 ? "0" : "") + std::to_string(n);
 }
 
-// "le 14/03/2025 à 09:05"
-std::string when(const LocalTime& time) {
-    return "le " + twoDigits(time.day) + "/" + twoDigits(time.month) + "/" +
-           std::to_string(time.year) + " à " + twoDigits(time.hour) + ":" + twoDigits(time.minute);
-}
-
 // The saved riders, or why the file cannot be taken up.
 std::variant<std::vector<SavedRider>, SavedOrdersError> readSaved(const SiblingFile& file,
                                                                   const Roster& team, Host& host) {
@@ -35,6 +29,11 @@ std::variant<std::vector<SavedRider>, SavedOrdersError> readSaved(const SiblingF
 }
 
 }  // namespace
+
+std::string shownTime(const LocalTime& time) {
+    return twoDigits(time.day) + "/" + twoDigits(time.month) + "/" + std::to_string(time.year) +
+           " à " + twoDigits(time.hour) + ":" + twoDigits(time.minute);
+}
 
 bool offerSavedOrders(Session& session, Host& host) {
     const std::optional<SiblingFile> file = host.findSibling(session.teamPath, ".ord");
@@ -48,8 +47,9 @@ bool offerSavedOrders(Session& session, Host& host) {
                          "\n\nL'équipe est chargée sans ordres.");
         return false;
     }
-    const Question question{"Des ordres ont été enregistrés pour cette équipe " +
-                                when(file->modified) + " (« " + file->name + " »). Les reprendre ?",
+    const Question question{"Des ordres ont été enregistrés pour cette équipe le " +
+                                shownTime(file->modified) + " (« " + file->name +
+                                " »). Les reprendre ?",
                             {Answer::Yes, Answer::No},
                             Answer::Yes,
                             Answer::No};

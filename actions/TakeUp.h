@@ -2,6 +2,7 @@
 // after saving does not mean starting again from an empty team.
 #pragma once
 
+#include <string>
 #include <vector>
 
 #include "actions/Session.h"
@@ -16,6 +17,9 @@ class Host;
 /// them up; one that does not is named in a message, and the team stays
 /// without orders. Returns whether orders were taken up.
 bool offerSavedOrders(Session& session, Host& host);
+
+/// "14/03/2025 à 09:05"
+std::string shownTime(const LocalTime& time);
 
 /// Gives each selected rider his saved orders as if they had been committed
 /// in the orders dialog, and each saved doping; then rebuilds the totals.

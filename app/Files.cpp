@@ -8,6 +8,7 @@
 #include <QSaveFile>
 #include <filesystem>
 
+#include "app/FileReasons.h"
 #include "app/QtHost.h"
 
 namespace rdo {
@@ -48,33 +49,9 @@ const char* whatFailed(QFileDevice::FileError error) {
     }
 }
 
-// The system's reason for a failed file operation. Qt translates only the
-// commonest reasons; any other comes in the system's language, often English,
-// so a French account of what failed goes before it.
-std::string reasonOf(const QFileDevice& file) {
-    const QString reason = file.errorString();
-    for (const char* translated : {"Permission denied", "Too many open files",
-                                   "No such file or directory", "No space left on device"}) {
-        if (reason == QCoreApplication::translate("QIODevice", translated)) {
-            return reason.toStdString();
-        }
-    }
-    return std::string(whatFailed(file.error())) + " (" + reason.toStdString() + ")";
-}
-
 // Opening a pipe, a socket or a terminal waits for another program, maybe for ever.
 constexpr const char* kNotAFileReason = "ce n'est pas un fichier ordinaire";
 constexpr const char* kFolderReason = "c'est un dossier, pas un fichier";
-
-// Writes into a file opened for saving, flushed: QSaveFile::commit renames a
-// file whose last bytes failed to reach the disk (disk full, size limit) as if
-// it were whole. An uncommitted QSaveFile leaves nothing behind.
-std::optional<std::string> writeWhole(QFileDevice& file, const QByteArray& bytes) {
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        return reasonOf(file);
-    }
-    return std::nullopt;
-}
 
 // Writes a copy of the ordinary file `path` into `copy`, opened here, not yet committed.
 std::optional<std::string> copyInto(const QString& path, QSaveFile& copy) {
@@ -109,6 +86,29 @@ std::optional<std::string> copyInto(const QString& path, QSaveFile& copy) {
 }
 
 }  // namespace
+
+// Qt translates only the commonest reasons; any other comes in the system's language, often
+// English, so a French account of what failed goes before it.
+std::string reasonOf(const QFileDevice& file) {
+    const QString reason = file.errorString();
+    for (const char* translated : {"Permission denied", "Too many open files",
+                                   "No such file or directory", "No space left on device"}) {
+        if (reason == QCoreApplication::translate("QIODevice", translated)) {
+            return reason.toStdString();
+        }
+    }
+    return std::string(whatFailed(file.error())) + " (" + reason.toStdString() + ")";
+}
+
+// Writes into a file opened for saving, flushed: QSaveFile::commit renames a
+// file whose last bytes failed to reach the disk (disk full, size limit) as if
+// it were whole. An uncommitted QSaveFile leaves nothing behind.
+std::optional<std::string> writeWhole(QFileDevice& file, const QByteArray& bytes) {
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
+        return reasonOf(file);
+    }
+    return std::nullopt;
+}
 
 FileRead QtHost::readFile(const std::string& path, std::size_t maxBytes) {
     FileRead result;

@@ -1,9 +1,13 @@
 // The host services on Qt, one job per file: the dialogs (Dialogs.cpp), the files
-// (Files.cpp), the folder remembered between runs (RememberedFolder.cpp).
+// (Files.cpp), the folder remembered between runs (RememberedFolder.cpp), the recovery
+// copies (RecoveryCopies.cpp).
 #pragma once
 
+#include <QLockFile>
 #include <QObject>
 #include <QString>
+#include <map>
+#include <memory>
 
 #include "host/Host.h"
 
@@ -37,6 +41,15 @@ class QtHost : public QObject, public Host {
     FileWrite writeFile(const std::string& path, std::string_view bytes,
                         const std::string& copyPath) override;
     void showOrdersDialog(Roster& roster, OrdersDialog& dialog) override;
+    std::vector<StoredCopy> recoveryCopies() override;
+    void holdRecovery(const std::string& name) override;
+    std::optional<std::string> writeRecovery(const std::string& name,
+                                             std::string_view bytes) override;
+    void removeRecovery(const std::string& name) override;
+    LocalTime now() override;
+
+    /// Keeps the recovery copies in `folder` instead of the user's data folder.
+    void setRecoveryFolder(const QString& folder) { recoveryFolder_ = folder; }
 
   signals:
     /// The logic has changed the session and a question or the orders dialog is
@@ -44,8 +57,15 @@ class QtHost : public QObject, public Host {
     void sessionChanged();
 
   private:
+    QString recoveryFolder() const;
+    QString copyPath(const std::string& name) const;
+    /// Holds the copy `name`; the reason, in French, when it cannot.
+    std::optional<std::string> hold(const std::string& name);
+
     QWidget* window_ = nullptr;
     QString teamFolder_;
+    QString recoveryFolder_;
+    std::map<std::string, std::unique_ptr<QLockFile>> held_;
 };
 
 }  // namespace rdo

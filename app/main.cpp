@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QFileInfo>
 #include <iostream>
 
 #include "app/Application.h"
@@ -22,14 +23,17 @@ int main(int argc, char* argv[]) {
     rdo::QtHost host;
     const auto guide = rdo::makeMainWindow(host);
     guide->show();
-    if (!command.teamFile.empty()) {
-        // Once the event loop runs: a refusal's message then stands over the window.
-        QMetaObject::invokeMethod(
-            guide.get(),
-            [&guide, path = QString::fromLocal8Bit(command.teamFile).toStdString()] {
-                guide->openTeamFile(path);
-            },
-            Qt::QueuedConnection);
-    }
+    // Once the event loop runs: a question or a refusal's message then stands over the window.
+    // The path is made absolute: a recovery copy knows its team file again by it.
+    QMetaObject::invokeMethod(
+        guide.get(),
+        [&guide, path = command.teamFile.empty()
+                            ? std::string()
+                            : QFileInfo(QString::fromLocal8Bit(command.teamFile))
+                                  .absoluteFilePath()
+                                  .toStdString()] {
+            path.empty() ? guide->offerRecoveryCopies() : guide->openTeamFile(path);
+        },
+        Qt::QueuedConnection);
     return QApplication::exec();
 }

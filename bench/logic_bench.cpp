@@ -45,7 +45,7 @@ void commitWholeTeam(benchmark::State& state) {
     };
     for (auto _ : state) {
         Session session{loaded};
-        pickSectors(session.roster, "5");
+        pickSectors(session, host, "5");
         for (int row = 0; row < kRows; ++row) {
             doubleClickRider(session, host, row);
         }

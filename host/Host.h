@@ -46,6 +46,12 @@ struct LocalTime {
     int year = 0, month = 0, day = 0, hour = 0, minute = 0;
 };
 
+/// A recovery copy as the host keeps it.
+struct StoredCopy {
+    std::string name;
+    std::string bytes;
+};
+
 /// A file found beside another.
 struct SiblingFile {
     std::string path;
@@ -85,6 +91,24 @@ class Host {
     /// once the new one stands: a failed write leaves both files as they were.
     virtual FileWrite writeFile(const std::string& path, std::string_view bytes,
                                 const std::string& copyPath) = 0;
+
+    /// The recovery copies no other running program holds, the newest first.
+    virtual std::vector<StoredCopy> recoveryCopies() = 0;
+
+    /// From now until the program ends, the copy `name` is this program's: no other
+    /// program offers, writes or removes it. Does nothing while another one holds it.
+    virtual void holdRecovery(const std::string& name) = 0;
+
+    /// Replaces the copy `name` with `bytes` as a whole, on the disk once it returns;
+    /// the reason, in French, when it cannot.
+    virtual std::optional<std::string> writeRecovery(const std::string& name,
+                                                     std::string_view bytes) = 0;
+
+    /// Removes the copy `name`, unless another running program holds it.
+    virtual void removeRecovery(const std::string& name) = 0;
+
+    /// The computer's local time now.
+    virtual LocalTime now() = 0;
 
     /// Shows the orders dialog modally over the main window; returns once it
     /// has been closed, by one of its buttons or otherwise.

@@ -157,6 +157,29 @@ TEST(QtHost, KeepsTheReplacedFileLeavesTheOldOrTheNewAndFindsAnyLetterCase) {
     EXPECT_FALSE(host.findSibling(temp.filePath("o.cyc").toStdString(), ".ord~"));  // a folder
 }
 
+// A recovery copy's folder is made when missing; a copy held by another running program is
+// neither listed, written nor removed, until that program ends; a folder that cannot be made
+// is named.
+TEST(QtHost, RecoveryCopiesOfOneRunningProgramEach) {
+    QTemporaryDir temp;
+    auto one = std::make_unique<ScriptedQtHost>();
+    ScriptedQtHost two;
+    one->setRecoveryFolder(temp.filePath("a/secours"));
+    two.setRecoveryFolder(temp.filePath("a/secours"));
+    EXPECT_EQ(one->writeRecovery("x", "1"), std::nullopt);
+    EXPECT_EQ(two.writeRecovery("x", "2"),
+              "un autre exemplaire du programme travaille sur cette équipe");
+    two.removeRecovery("x");
+    EXPECT_TRUE(two.recoveryCopies().empty());
+    EXPECT_EQ(one->recoveryCopies().at(0).bytes, "1");
+    one.reset();
+    EXPECT_EQ(two.recoveryCopies().at(0).bytes, "1");
+    two.removeRecovery("x");
+    EXPECT_TRUE(two.recoveryCopies().empty());
+    two.setRecoveryFolder("/proc/secours");
+    EXPECT_EQ(two.writeRecovery("y", "1"), "le dossier « /proc/secours » ne peut pas être créé");
+}
+
 TEST(QtHost, ChooserFilterInQtsFormAndQtsOwnButtonsInFrench) {
     EXPECT_EQ(qtFileFilter("Fichiers d'équipe (*.cyc)|*.cyc|Tous (*.*)|*.*"),
               QStringLiteral("Fichiers d'équipe (*.cyc);;Tous (*)"));

@@ -1,8 +1,9 @@
 // A monkey on the real windows: a long random session of user events on the main
 // window and the orders dialog, over the example team, that checks after each event
-// what a player sees. Arguments: [seed [events]]; otherwise MONKEY_SEED, and
-// MONKEY_SECONDS (default 20). The seed printed replays the session; MONKEY_TRACE=1
-// prints every event.
+// what a player sees, and that the recovery copy holds the orders committed. Arguments:
+// [seed [events]]; otherwise MONKEY_SEED, and MONKEY_SECONDS (default 20). The seed printed
+// replays the session; MONKEY_TRACE=1 prints every event. `--kills` kills such sessions
+// MONKEY_KILLS times (default 5) and checks that the orders come back.
 #include <QApplication>
 #include <QCheckBox>
 #include <QElapsedTimer>
@@ -10,18 +11,24 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
+#include <QProcess>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 #include <QTimer>
 #include <cstdio>
+#include <functional>
 #include <random>
 
 #include "app/Application.h"
 #include "app/MainWindow.h"
 #include "app/QtHost.h"
 #include "model/Numbers.h"
+#include "orderfile/OrdersFile.h"
+#include "orderfile/RecoveryCopy.h"
 #include "orders/Limits.h"
 #include "widgets/guide/Guide.h"
 #include "widgets/kit/PickList.h"
@@ -50,14 +57,37 @@ constexpr Qt::Key kKeys[] = {
     Qt::Key_Space, Qt::Key_Backspace, Qt::Key_F4,     Qt::Key_A,     Qt::Key_E,      Qt::Key_0,
     Qt::Key_1,     Qt::Key_5,         Qt::Key_9,      Qt::Key_Minus, Qt::Key_Comma,  Qt::Key_Down};
 
-// The file choosers answer the example team, an orders file or a folder, or cancel.
+constexpr const char* kExample = RDO_SOURCE_DIR "/examples/equipe-exemple.cyc";
+
+// The file choosers answer the example team, an orders file or a folder, or cancel, unless
+// `sure`.
 struct MonkeyHost : QtHost {
     QString folder, saved;
+    bool sure = false, record = false;
+    std::string loaded, expected;  // the orders as loaded, and as the copy gives them back
     std::string chooseFile(const std::string&, ChooserPurpose purpose) override {
-        saved = below(5) == 0 ? folder : folder + "/ordres.ord";
-        return below(10) == 0                    ? std::string()
+        saved = below(5) == 0 && !sure ? folder : folder + "/ordres.ord";
+        return below(10) == 0 && !sure           ? std::string()
                : purpose == ChooserPurpose::Save ? saved.toStdString()
-                                                 : RDO_SOURCE_DIR "/examples/equipe-exemple.cyc";
+                                                 : kExample;
+    }
+    // Keeps the orders the copy gives back; with `record`, prints them as "P" before it
+    // changes and "D" after.
+    void changing(const std::string& orders, const std::function<void()>& change) {
+        expected = orders;
+        record&& std::printf("P %s\n", QByteArray::fromStdString(orders).toHex().constData());
+        change();
+        record&& std::printf("D\n");
+    }
+    std::optional<std::string> writeRecovery(const std::string& name,
+                                             std::string_view bytes) override {
+        std::optional<std::string> failed;
+        changing(readRecoveryCopy(bytes)->orders,
+                 [&] { failed = QtHost::writeRecovery(name, bytes); });
+        return failed;
+    }
+    void removeRecovery(const std::string& name) override {
+        changing(loaded, [&] { QtHost::removeRecovery(name); });
     }
 };
 
@@ -65,6 +95,7 @@ struct Monkey : QObject {
     Monkey(std::uint64_t seed, long limit, qint64 ms) : seed(seed), limit(limit), ms(ms) {
         rng.seed(seed);
         host.folder = folder.path();
+        host.setRecoveryFolder(folder.path());
         // The remembered folder too: the player's own settings stay untouched.
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder.path());
         clock.start();
@@ -103,6 +134,10 @@ struct Monkey : QObject {
             }
             guide = makeMainWindow(host);
             guide->show();
+            host.loaded.clear();
+            if (host.record) {
+                guide->openTeamFile(kExample);
+            }
             named.clear();
             ++sessions;
         }
@@ -146,6 +181,13 @@ struct Monkey : QObject {
     // Each total is the sum of its column unless the player typed over it, cptsel
     // counts the ticked rows, a rider works at most five sectors, picks keep the limits.
     void check(QWidget* modal) {
+        const Roster& roster = guide->roster();
+        if (roster.loaded && host.loaded.empty()) {
+            host.loaded = ordersFileBytes(roster);
+            host.changing(host.loaded, [] {});
+        }
+        require(modal || !roster.loaded || host.expected == ordersFileBytes(roster),
+                "the recovery copy does not give back the orders committed");
         if (qobject_cast<QMessageBox*>(modal)) {  // a handler waits for the box
             ++boxes;
             return;
@@ -299,6 +341,96 @@ struct Monkey : QObject {
     }
 };
 
+// Started again after a kill: answers the recovery question with Enter (Yes), saves, and
+// prints whether it was asked and the orders file saved, in hex.
+int resume(const QString& folder) {
+    MonkeyHost host;
+    host.sure = true;
+    host.folder = folder;
+    host.setRecoveryFolder(folder);
+    const auto guide = makeMainWindow(host);
+    guide->show();
+    bool asked = false;
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, [&asked] {
+        if (QWidget* box = QApplication::activeModalWidget();
+            box && box->objectName() == "question") {
+            asked = true;
+            QTest::keyClick(box, Qt::Key_Return);
+        }
+    });
+    answer.start(5);
+    guide->offerRecoveryCopies();
+    if (!guide->roster().loaded) {
+        guide->openTeamFile(kExample);
+    }
+    guide->findChild<QPushButton*>("btSave")->click();
+    QFile saved(host.saved);
+    saved.open(QIODevice::ReadOnly);
+    std::printf("%d %s\n", asked, saved.readAll().toHex().constData());
+    return 0;
+}
+
+// Plays sessions in a program of their own, killed at the n-th change of the copy a moment
+// after it began or at a random moment, then started again: the orders saved must be those a
+// save would have written before the kill, or during a change those after it.
+int kills(const QString& self, int rounds) {
+    std::mt19937_64 pick(std::random_device{}());
+    for (int round = 1; round <= rounds; ++round) {
+        QTemporaryDir folder;
+        const auto seed = pick();
+        QProcess child;
+        child.start(self, {"--child", QString::number(seed), folder.path()});
+        const bool inWrite = pick() % 2;
+        const auto writes = 2 + static_cast<qsizetype>(pick() % 8);
+        const auto ms = 300 + static_cast<qint64>(pick() % 3000);
+        QElapsedTimer clock;
+        clock.start();
+        QByteArray out;
+        while (child.state() != QProcess::NotRunning &&
+               (inWrite ? out.count("\nP ") < writes : clock.elapsed() < ms)) {
+            child.waitForReadyRead(5);
+            out += child.readAllStandardOutput();
+            if (!out.contains("\nD\n")) {
+                clock.start();  // the moment counts from the team loaded
+            }
+        }
+        QThread::usleep(inWrite ? pick() % 1000 : 0);
+        const bool alive = child.state() == QProcess::Running;
+        child.kill();
+        child.waitForFinished();
+        out += child.readAllStandardOutput();
+        QByteArray loaded, done, pending;
+        for (const QByteArray& line : out.split('\n')) {
+            if (line.startsWith("P ")) {
+                pending = line.mid(2);
+            } else if (line == "D") {
+                done = std::exchange(pending, {});
+                loaded = loaded.isEmpty() ? done : loaded;
+            }
+        }
+        QProcess again;
+        again.start(self, {"--resume", folder.path()});
+        again.waitForFinished(120000);
+        const QList<QByteArray> result = again.readAllStandardOutput().trimmed().split(' ');
+        const QByteArray saved = result.value(1);
+        const bool asked = result.value(0) == "1";
+        std::printf("kill %d: seed %llu, %s after %lld changes%s; %s\n", round,
+                    static_cast<unsigned long long>(seed), inWrite ? "in a write" : "at random",
+                    out.count("\nP "), pending.isEmpty() ? "" : ", one under way",
+                    asked ? "question, Yes" : "no question");
+        if (!alive || saved.isEmpty() || (saved != done && saved != pending) ||
+            asked != (saved != loaded)) {
+            std::fprintf(stderr, "kills: %s\n%s\n",
+                         alive ? "the orders saved are not those before the kill"
+                               : "the program ended before the kill",
+                         child.readAllStandardError().constData());
+            return 1;
+        }
+    }
+    return 0;
+}
+
 }  // namespace
 }  // namespace rdo
 
@@ -315,12 +447,29 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     rdo::setUpApplication(app);
     QApplication::setQuitOnLastWindowClosed(false);
-    const QByteArray given = argc > 1 ? QByteArray(argv[1]) : qgetenv("MONKEY_SEED");
+    const QStringList arguments = QCoreApplication::arguments();
+    if (arguments.value(1) == "--kills") {
+        const QByteArray kills = qgetenv("MONKEY_KILLS");
+        return rdo::kills(arguments[0], kills.isEmpty() ? 5 : kills.toInt());
+    }
+    if (arguments.value(1) == "--resume") {
+        return rdo::resume(arguments.value(2));
+    }
+    const bool child = arguments.value(1) == "--child";  // played until killed
+    if (child) {
+        std::setvbuf(stdout, nullptr, _IOLBF, 1 << 16);  // a line in one piece, at its end
+    }
+    const QByteArray given =
+        argc > 1 ? arguments.value(1 + child).toLatin1() : qgetenv("MONKEY_SEED");
     const std::uint64_t seed = given.isEmpty() ? std::random_device{}() : given.toULongLong();
     std::printf("monkey: seed %llu\n", static_cast<unsigned long long>(seed));
     const QByteArray seconds = qgetenv("MONKEY_SECONDS");
-    rdo::Monkey monkey(seed, argc > 2 ? std::atol(argv[2]) : -1,
-                       (seconds.isEmpty() ? 20 : seconds.toLongLong()) * 1000);
+    rdo::Monkey monkey(seed, argc > 2 && !child ? std::atol(argv[2]) : -1,
+                       child ? 3600000 : (seconds.isEmpty() ? 20 : seconds.toLongLong()) * 1000);
+    if (child) {
+        monkey.host.setRecoveryFolder(arguments.value(3));
+        monkey.host.record = true;
+    }
     QTimer::singleShot(0, &monkey, &rdo::Monkey::tick);
     return QApplication::exec();
 }

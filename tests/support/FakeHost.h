@@ -77,6 +77,28 @@ class FakeHost : public Host {
         return {writeError};
     }
 
+    std::vector<StoredCopy> copies;  // the newest last; none held by another program
+
+    std::vector<StoredCopy> recoveryCopies() override { return {copies.rbegin(), copies.rend()}; }
+
+    void holdRecovery(const std::string&) override {}
+
+    /// Fails as every write does.
+    std::optional<std::string> writeRecovery(const std::string& name,
+                                             std::string_view bytes) override {
+        if (!writeError) {
+            removeRecovery(name);
+            copies.push_back({name, std::string(bytes)});
+        }
+        return writeError;
+    }
+
+    void removeRecovery(const std::string& name) override {
+        std::erase_if(copies, [&name](const StoredCopy& copy) { return copy.name == name; });
+    }
+
+    LocalTime now() override { return {2025, 3, 14, 21, 47}; }
+
     void showOrdersDialog(Roster& roster, OrdersDialog& dialog) override {
         ++dialogsShown;
         if (onDialog) {

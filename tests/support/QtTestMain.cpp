@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include "app/Application.h"
@@ -17,6 +18,7 @@ int main(int argc, char* argv[]) {
     const QTemporaryDir settings;  // the player's own settings stay untouched
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
+    QStandardPaths::setTestModeEnabled(true);  // and the player's recovery copies
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,12 +1,14 @@
 #include "tests/support/Script.h"
 
 #include <algorithm>
+#include <functional>
 #include <numeric>
 #include <sstream>
 #include <stdexcept>
 #include <tuple>
 
 #include "actions/MainActions.h"
+#include "actions/Recovery.h"
 #include "model/Doping.h"
 #include "model/Numbers.h"
 #include "orderfile/OrdersFile.h"
@@ -140,6 +142,17 @@ class Player {
         }
     }
 
+    // A team loaded by `load`: orders taken up, saved or from a recovery copy, are a step back
+    // to the team as loaded.
+    void started(const std::function<void()>& load) {
+        load();
+        if (session_.roster.loaded) {
+            stepped(loadedRoster(teamBytes_));
+        }
+        host_.files.clear();
+        riders_ = std::ranges::count(session_.roster.rows, true, &RosterRow::inUse);
+    }
+
     std::string value(const std::string& field, int k, OrdersDialog* dialog) {
         if (dialog) {
             const auto text = dialogText(field);
@@ -157,6 +170,7 @@ class Player {
                 filters += (filters.empty() ? "" : " ; ") + filter;
             }
             return field == "dialogs"   ? std::to_string(host_.dialogsShown)
+                   : field == "copies"  ? std::to_string(host_.copies.size())
                    : field == "filters" ? filters
                    : text               ? session_.roster.*text
                                         : "(?)";
@@ -272,18 +286,11 @@ class Player {
                                                ? sourceFile(inTree(riders[0]))
                                                : teamFile(riders);
             host_.chooserAnswers = {space == line.npos ? "" : "/t/equipe.cyc"};
-            const std::size_t asked = host_.questions.size();
-            openTeam(session_, host_);
-            // Saved orders taken up are a step back to the team as loaded.
-            if (host_.questions.size() > asked && asked < host_.answers.size() &&
-                host_.answers[asked] == Answer::Yes) {
-                stepped(loadedRoster(host_.files["/t/equipe.cyc"]));
-            }
-            host_.files.clear();
-            riders_ = std::ranges::count(roster.rows, true, &RosterRow::inUse);
+            teamBytes_ = host_.files["/t/equipe.cyc"];
+            started([this] { openTeam(session_, host_); });
         } else if (verb == "sectors" && !dialog) {
             if (can(roster.sectorsEnabled && std::ranges::count(roster.sectorsItems, name) > 0)) {
-                pickSectors(roster, name);
+                pickSectors(session_, host_, name);
             }
         } else if (verb == "type" && name == "sectors" && !dialog) {
             if (can(roster.sectorsEnabled && roster.loaded)) {
@@ -303,14 +310,22 @@ class Player {
             const bool undo = verb == "undo";
             Roster was = roster;
             step(undo ? back_ : ahead_, undo ? ahead_ : back_, std::move(was),
-                 undo ? undoStep(session_) : redoStep(session_));
+                 undo ? undoStep(session_, host_) : redoStep(session_, host_));
         } else if (verb == "writefails" && !dialog) {
             host_.writeError = name.empty() ? std::nullopt : std::optional(line.substr(space + 1));
-        } else if (verb == "restart" && !dialog) {
+        } else if ((verb == "restart" || verb == "killed") && !dialog) {
             session_ = Session();
             riders_ = 0;
             back_.clear();
             ahead_.clear();
+            if (verb == "restart") {
+                host_.copies.clear();
+            } else if (name != "gone") {
+                host_.files["/t/equipe.cyc"] = teamBytes_ + (name == "changed" ? " " : "");
+            }
+            if (verb == "killed") {
+                started([this] { offerRecovery(session_, host_); });
+            }
         } else if (verb == "saved" && !dialog) {
             if (host_.files[name] != sourceFile(inTree(rest))) {
                 fail(name + " is not " + rest);
@@ -413,6 +428,7 @@ class Player {
     std::size_t heard_ = 0;
     std::size_t asked_ = 0;
     long riders_ = 0;
+    std::string teamBytes_;             // the team file loaded last
     std::vector<Roster> back_, ahead_;  // the rosters the steps lead to, the nearest last
     FakeHost host_;
     Session session_;

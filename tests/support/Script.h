@@ -23,11 +23,14 @@
 //   writefails [REASON]       every later write fails for REASON; none without one
 //   save [PATH]               « Enregistrer Ordres », the chooser answering PATH or cancelled
 //   saved PATH FILE           the orders file saved at PATH holds the bytes of FILE
-//   restart                   start the program again
+//   restart                   start the program again, on a computer without recovery copies
+//   killed [gone | changed]   the program is killed and started again with no team named; the
+//                             team file loaded last is gone, or has a byte more
 //   expect NAME VALUE         NAME holds VALUE: in a dialog block the dialog's values, else
 //                             the roster's; a row's as NAME_ROW (PE2_0, Dope1_3, line_0:
 //                             the row's orders line); `dialogs` the dialogs shown, `filters`
-//                             the choosers' filters, joined by " ; "
+//                             the choosers' filters, joined by " ; ", `copies` the recovery
+//                             copies kept
 //   message TEXT              the next message the program showed is TEXT, "\n" a line end
 //   question TEXT             the next question the program asked is TEXT
 // Every message shown must be expected by a `message` line. Every action goes through the

@@ -11,6 +11,7 @@
 
 #include "actions/Closing.h"
 #include "actions/MainActions.h"
+#include "actions/Recovery.h"
 #include "widgets/guide/CyclistsPicture.h"
 #include "widgets/guide/RiderNameField.h"
 #include "widgets/kit/Kit.h"
@@ -191,13 +192,13 @@ void Guide::buildStepKeys() {
     // Keys only, the window keeping the game's layout. They belong to this window: inside the
     // modal orders dialog, and in a field of this window being typed into, Qt's own undo and
     // redo of the text stay.
-    const std::pair<const char*, bool (*)(Session&)> keys[] = {
+    const std::pair<const char*, bool (*)(Session&, Host&)> keys[] = {
         {"Ctrl+Z", undoStep}, {"Ctrl+Y", redoStep}, {"Ctrl+Shift+Z", redoStep}};
     for (const auto& [key, step] : keys) {
         auto* shortcut = new QShortcut(QKeySequence(text(key)), this);
         shortcut->setObjectName(text(key));
         connect(shortcut, &QShortcut::activated, this, [this, step] {
-            if (step(session_)) {
+            if (step(session_, host_)) {
                 refresh();
             }
         });
@@ -272,6 +273,10 @@ void Guide::openTeamFile(const std::string& path) {
     showLoaded(loadTeam(session_, host_, path));
 }
 
+void Guide::offerRecoveryCopies() {
+    showLoaded(offerRecovery(session_, host_));
+}
+
 void Guide::showLoaded(bool loaded) {
     if (loaded) {
         refresh();
@@ -293,7 +298,7 @@ void Guide::riderDoubleClicked(int row) {
 }
 
 void Guide::sectorsPicked(const QString& item) {
-    pickSectors(session_.roster, item.toStdString());
+    pickSectors(session_, host_, item.toStdString());
     refresh();
 }
 

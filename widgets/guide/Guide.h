@@ -32,6 +32,10 @@ class Guide : public QWidget {
     /// Loads the team file at `path` as if it had been chosen with `btOpen`.
     void openTeamFile(const std::string& path);
 
+    /// The program started with no team file named: offers the orders that programs
+    /// ended without saving left behind.
+    void offerRecoveryCopies();
+
   protected:
     bool event(QEvent* event) override;
     /// Title bar, Alt+F4, the system's close command: asks before losing orders.

@@ -1,0 +1,101 @@
+// The Qt host's recovery copies: one file per team file in the user's data folder
+// (~/.local/share on Debian, %LOCALAPPDATA% on Windows), never beside the team, where the
+// game reads; each held by a lock of the program working on that team.
+#include <QDateTime>
+#include <QDir>
+#include <QLockFile>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+#include "app/FileReasons.h"
+#include "app/QtHost.h"
+
+namespace rdo {
+namespace {
+
+constexpr const char* kCopyEnding = ".secours";
+
+// A copy's lock, locked unless another running program holds it. The lock a killed
+// program left is stale at once, its process being gone; a live program's never is.
+std::unique_ptr<QLockFile> lockOf(const QString& copy) {
+    auto lock = std::make_unique<QLockFile>(copy + QStringLiteral(".lock"));
+    lock->setStaleLockTime(0);
+    lock->tryLock(0);
+    return lock;
+}
+
+}  // namespace
+
+QString QtHost::recoveryFolder() const {
+    return recoveryFolder_.isEmpty()
+               ? QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) +
+                     QStringLiteral("/secours")
+               : recoveryFolder_;
+}
+
+QString QtHost::copyPath(const std::string& name) const {
+    return recoveryFolder() + QLatin1Char('/') + QString::fromStdString(name) + kCopyEnding;
+}
+
+std::vector<StoredCopy> QtHost::recoveryCopies() {
+    std::vector<StoredCopy> copies;
+    for (const QFileInfo& file :
+         QDir(recoveryFolder())
+             .entryInfoList({QStringLiteral("*") + kCopyEnding}, QDir::Files, QDir::Time)) {
+        const std::string name = file.completeBaseName().toStdString();
+        QFile copy(file.filePath());
+        if ((held_.contains(name) || lockOf(file.filePath())->isLocked()) &&
+            copy.open(QIODevice::ReadOnly)) {
+            copies.push_back({name, copy.read(1 << 20).toStdString()});
+        }
+    }
+    return copies;
+}
+
+std::optional<std::string> QtHost::hold(const std::string& name) {
+    if (held_.contains(name)) {
+        return std::nullopt;
+    }
+    if (!QDir().mkpath(recoveryFolder())) {
+        return "le dossier « " + recoveryFolder().toStdString() + " » ne peut pas être créé";
+    }
+    auto lock = lockOf(copyPath(name));
+    if (!lock->isLocked()) {
+        return lock->error() == QLockFile::LockFailedError
+                   ? "un autre exemplaire du programme travaille sur cette équipe"
+                   : "l'accès au dossier « " + recoveryFolder().toStdString() + " » est refusé";
+    }
+    held_.emplace(name, std::move(lock));
+    return std::nullopt;
+}
+
+void QtHost::holdRecovery(const std::string& name) {
+    hold(name);
+}
+
+std::optional<std::string> QtHost::writeRecovery(const std::string& name, std::string_view bytes) {
+    if (auto refused = hold(name)) {
+        return refused;
+    }
+    // QSaveFile's commit syncs the new copy to the disk before it replaces the old one.
+    QSaveFile file(copyPath(name));
+    const QByteArray whole(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    if (auto failed = file.open(QIODevice::WriteOnly) ? writeWhole(file, whole) : reasonOf(file)) {
+        return failed;
+    }
+    return file.commit() ? std::nullopt : std::optional(reasonOf(file));
+}
+
+void QtHost::removeRecovery(const std::string& name) {
+    if (held_.contains(name) || lockOf(copyPath(name))->isLocked()) {
+        QFile::remove(copyPath(name));
+    }
+}
+
+LocalTime QtHost::now() {
+    const QDateTime now = QDateTime::currentDateTime();
+    return {now.date().year(), now.date().month(), now.date().day(), now.time().hour(),
+            now.time().minute()};
+}
+
+}  // namespace rdo
