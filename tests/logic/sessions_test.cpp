@@ -41,42 +41,28 @@ INSTANTIATE_TEST_SUITE_P(Files, Sessions, ::testing::ValuesIn(sessionFiles()),
 // Beside the team 1 Alpha, 2 Blessé injured, 3 « Dopé, fils », 4 Delta: orders of another team,
 // or holding a value the game could not read, each in tests/sessions/files/saved/.
 TEST(TakeUp, SavedOrdersLeftAsideWithTheReason) {
-    const std::string count =
-        " lignes au lieu de 5 : le nom de l'équipe, puis une ligne par coureur";
+    const std::string count = " au lieu de 5 : le nom de l'équipe, puis une ligne par coureur",
+                      alpha = "la ligne 2, celle du coureur Alpha (clé 1), donne « ",
+                      blesse = "la ligne 3, celle du coureur Blessé (clé 2), ",
+                      delta = "la ligne 5, celle du coureur Delta (clé 4), ";
     const std::pair<const char*, std::string> refusals[] = {
         {"other-team", "la ligne 1 donne l'équipe « Team B » au lieu de « Team »"},
-        {"one-less", "il compte 4" + count},
-        {"one-more", "il compte 6" + count},
-        {"empty",
-         "il compte 0 ligne au lieu de 5 : le nom de l'équipe, puis une ligne par coureur"},
-        {"wrong-key", "la ligne 3, celle du coureur Blessé (clé 2), commence par la clé « 3 »"},
+        {"one-less", "il compte 4 lignes" + count},
+        {"one-more", "il compte 6 lignes" + count},
+        {"empty", "il compte 0 ligne" + count},
+        {"wrong-key", blesse + "commence par la clé « 3 »"},
+        {"injured-selected", blesse + "le sélectionne alors qu'il est blessé"},
         {"wrong-name",
          "la ligne 4, celle du coureur Dopé, fils (clé 3), ne donne pas ce nom après "
          "la clé"},
-        {"short-line",
-         "la ligne 5, celle du coureur Delta (clé 4), a 25 valeurs après le nom au "
-         "lieu de 26"},
-        {"long-line",
-         "la ligne 5, celle du coureur Delta (clé 4), a 27 valeurs après le nom au "
-         "lieu de 26"},
-        {"selected-oui",
-         "la ligne 2, celle du coureur Alpha (clé 1), donne « oui » pour la "
-         "sélection, où le jeu attend 0 ou 1"},
-        {"negative-pm",
-         "la ligne 2, celle du coureur Alpha (clé 1), donne « -3 » pour PM, où le jeu "
-         "attend un nombre entier positif ou nul"},
-        {"work-2",
-         "la ligne 2, celle du coureur Alpha (clé 1), donne « 2 » pour le travail du "
-         "secteur 3, où le jeu attend 0 ou 1"},
-        {"pe-fraction",
-         "la ligne 2, celle du coureur Alpha (clé 1), donne « 2.5 » pour les PE du "
-         "secteur 1, où le jeu attend un nombre entier positif ou nul"},
-        {"doping-4",
-         "la ligne 5, celle du coureur Delta (clé 4), donne « 4 » pour le code de "
-         "dopage, où le jeu attend 0, 1, 2 ou 3"},
-        {"injured-selected",
-         "la ligne 3, celle du coureur Blessé (clé 2), le sélectionne alors "
-         "qu'il est blessé"}};
+        {"short-line", delta + "a 25 valeurs après le nom au lieu de 26"},
+        {"long-line", delta + "a 27 valeurs après le nom au lieu de 26"},
+        {"doping-4", delta + "donne « 4 » pour le code de dopage, où le jeu attend 0, 1, 2 ou 3"},
+        {"selected-oui", alpha + "oui » pour la sélection, où le jeu attend 0 ou 1"},
+        {"work-2", alpha + "2 » pour le travail du secteur 3, où le jeu attend 0 ou 1"},
+        {"negative-pm", alpha + "-3 » pour PM, où le jeu attend un nombre entier positif ou nul"},
+        {"pe-fraction", alpha + "2.5 » pour les PE du secteur 1, où le jeu attend un nombre entier "
+                                "positif ou nul"}};
     for (const auto& [file, reason] : refusals) {
         EXPECT_EQ(playScript("beside tests/sessions/files/saved/" + std::string(file) +
                              ".ord\nteam 1|0|0|0|Alpha; 2|3|0|0|Blessé; 3|0|2|4|Dopé, fils; "
