@@ -91,7 +91,7 @@ TEST_F(GuideTest, UndoAndRedoKeysStepOverTheDialogs) {
     }
 }
 
-// One rider's orders reach the file byte for byte. Closing asks only once there are orders, and
+// One rider's orders reach the file byte for byte. Closing asks only once orders are given, and
 // only « Ne pas tenir compte » or a save that worked ends; « Enregistrer Ordres » asks nothing.
 TEST_F(GuideTest, OneRidersOrdersReachTheOrdersFile) {
     host.files["/t/equipe.cyc"] = test::sourceFile("examples/equipe-exemple.cyc");
@@ -109,6 +109,8 @@ TEST_F(GuideTest, OneRidersOrdersReachTheOrdersFile) {
     EXPECT_TRUE(guide.close());  // no team: no question
     guide.show();
     QTest::mouseClick(control(guide, "btOpen"), Qt::LeftButton);
+    EXPECT_TRUE(guide.close());  // no orders given yet: no question
+    guide.show();
     pickNext(guide, "sectors");  // 2, then 3
     QTest::mouseDClick(control(guide, "nom1_0"), Qt::LeftButton);
     EXPECT_FALSE(guide.close());  // Cancel
