@@ -12,6 +12,12 @@
 #include <QStringList>
 #include <filesystem>
 
+#ifdef Q_OS_WIN
+#define NOMINMAX
+#define WIN32_LEAN_AND_MEAN
+#include <windows.h>
+#endif
+
 namespace rdo {
 namespace {
 
@@ -37,10 +43,38 @@ const char* whatFailed(QFileDevice::FileError error) {
     }
 }
 
+constexpr const char* kHeldReason =
+    "un autre programme le tient ouvert (fermez-le dans ce programme, puis recommencez)";
+
+#ifdef Q_OS_WIN
+// Windows keeps a file that another program holds open from being read or replaced by any
+// other. Probed with the access a replacement needs, which only a holder sharing its file
+// for deletion allows.
+bool heldByAnotherProgram(const QString& path) {
+    const std::wstring name = QDir::toNativeSeparators(path).toStdWString();
+    const HANDLE probe =
+        CreateFileW(name.c_str(), DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (probe != INVALID_HANDLE_VALUE) {
+        CloseHandle(probe);
+        return false;
+    }
+    return GetLastError() == ERROR_SHARING_VIOLATION;
+}
+#else
+// Linux lets a program read and replace a file that another one holds open.
+bool heldByAnotherProgram(const QString&) {
+    return false;
+}
+#endif
+
 // The system's reason for a failed file operation. Qt translates only the
 // commonest reasons; any other comes in the system's language, often English,
 // so a French account of what failed goes before it.
 std::string reasonOf(const QFileDevice& file) {
+    if (heldByAnotherProgram(file.fileName())) {
+        return kHeldReason;  // Windows says so in its own language
+    }
     const QString reason = file.errorString();
     for (const char* translated : {"Permission denied", "Too many open files",
                                    "No such file or directory", "No space left on device"}) {
@@ -298,6 +332,10 @@ std::optional<std::string> QtHost::writeFile(const std::string& path, std::strin
             return reasonOf(device);
         }
         return std::nullopt;
+    }
+    // Refused before writing: the rename over a held file would fail only at the end.
+    if (heldByAnotherProgram(name)) {
+        return kHeldReason;
     }
     QSaveFile file(name);
     if (!file.open(QIODevice::WriteOnly)) {
