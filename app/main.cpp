@@ -3,13 +3,15 @@
 
 #include "app/Application.h"
 #include "app/CommandLine.h"
+#include "app/Console.h"
 #include "app/MainWindow.h"
 #include "app/QtHost.h"
 #include "widgets/guide/Guide.h"
 
 int main(int argc, char* argv[]) {
-    const rdo::CommandLine command = rdo::readCommandLine({argv + 1, argv + argc});
+    const rdo::CommandLine command = rdo::readCommandLine(rdo::programArguments(argc, argv));
     if (command.answered) {
+        rdo::useStartingConsole();
         std::cout << command.out;
         std::cerr << command.err;
         return command.exitStatus;
@@ -25,10 +27,7 @@ int main(int argc, char* argv[]) {
     if (!command.teamFile.empty()) {
         // Once the event loop runs: a refusal's message then stands over the window.
         QMetaObject::invokeMethod(
-            guide.get(),
-            [&guide, path = QString::fromLocal8Bit(command.teamFile).toStdString()] {
-                guide->openTeamFile(path);
-            },
+            guide.get(), [&guide, path = command.teamFile] { guide->openTeamFile(path); },
             Qt::QueuedConnection);
     }
     return QApplication::exec();
