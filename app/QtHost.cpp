@@ -13,9 +13,7 @@
 #include <filesystem>
 
 #ifdef Q_OS_WIN
-#define NOMINMAX
-#define WIN32_LEAN_AND_MEAN
-#include <windows.h>
+#include <qt_windows.h>
 #endif
 
 namespace rdo {
