@@ -4,10 +4,7 @@
 #include <cstdio>
 
 #ifdef Q_OS_WIN
-#define NOMINMAX
-#define WIN32_LEAN_AND_MEAN
-#include <windows.h>
-// Must come after windows.h.
+#include <qt_windows.h>
 #include <shellapi.h>
 #endif
 
