@@ -27,6 +27,7 @@ VIAddVersionKey /LANG=1036 "ProductName" "${PROGRAM}"
 VIAddVersionKey /LANG=1036 "ProductVersion" "${VERSION}"
 VIAddVersionKey /LANG=1036 "FileDescription" "Installation de ${PROGRAM}"
 VIAddVersionKey /LANG=1036 "FileVersion" "${VERSION}"
+VIAddVersionKey /LANG=1036 "LegalCopyright" "Rédaction des Ordres"
 
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"

@@ -1,7 +1,7 @@
 // The Qt host's files where only Windows faults them: a file another program holds open
 // cannot be read or replaced there, and says so in French.
 #include <gtest/gtest.h>
-#include <windows.h>
+#include <qt_windows.h>
 
 #include <QDir>
 #include <QTemporaryDir>
