@@ -11,6 +11,10 @@
 #include "app/FileReasons.h"
 #include "app/QtHost.h"
 
+#ifdef Q_OS_WIN
+#include <qt_windows.h>
+#endif
+
 namespace rdo {
 namespace {
 
@@ -30,6 +34,31 @@ std::filesystem::file_type typeOf(const std::string& path) {
 bool isPipeOrSocket(std::filesystem::file_type type) {
     return type == std::filesystem::file_type::fifo || type == std::filesystem::file_type::socket;
 }
+
+constexpr const char* kHeldReason =
+    "un autre programme le tient ouvert (fermez-le dans ce programme, puis recommencez)";
+
+#ifdef Q_OS_WIN
+// Windows keeps a file that another program holds open from being read or replaced by any
+// other. Probed with the access a replacement needs, which only a holder sharing its file
+// for deletion allows.
+bool heldByAnotherProgram(const QString& path) {
+    const std::wstring name = QDir::toNativeSeparators(path).toStdWString();
+    const HANDLE probe =
+        CreateFileW(name.c_str(), DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (probe != INVALID_HANDLE_VALUE) {
+        CloseHandle(probe);
+        return false;
+    }
+    return GetLastError() == ERROR_SHARING_VIOLATION;
+}
+#else
+// Linux lets a program read and replace a file that another one holds open.
+bool heldByAnotherProgram(const QString&) {
+    return false;
+}
+#endif
 
 // What failed, in French, for a system reason that Qt leaves untranslated.
 const char* whatFailed(QFileDevice::FileError error) {
@@ -90,6 +119,9 @@ std::optional<std::string> copyInto(const QString& path, QSaveFile& copy) {
 // Qt translates only the commonest reasons; any other comes in the system's language, often
 // English, so a French account of what failed goes before it.
 std::string reasonOf(const QFileDevice& file) {
+    if (heldByAnotherProgram(file.fileName())) {
+        return kHeldReason;  // Windows says so in its own language
+    }
     const QString reason = file.errorString();
     for (const char* translated : {"Permission denied", "Too many open files",
                                    "No such file or directory", "No space left on device"}) {
@@ -190,6 +222,10 @@ FileWrite QtHost::writeFile(const std::string& path, std::string_view bytes,
     if (info.exists() && !info.isFile()) {
         QFile device(name);
         return {device.open(QIODevice::WriteOnly) ? writeWhole(device, whole) : reasonOf(device)};
+    }
+    // Refused before writing: the rename over a held file would fail only at the end.
+    if (heldByAnotherProgram(name)) {
+        return {kHeldReason};
     }
     QSaveFile file(name);
     if (auto failed = file.open(QIODevice::WriteOnly) ? writeWhole(file, whole) : reasonOf(file)) {

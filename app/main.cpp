@@ -4,13 +4,15 @@
 
 #include "app/Application.h"
 #include "app/CommandLine.h"
+#include "app/Console.h"
 #include "app/MainWindow.h"
 #include "app/QtHost.h"
 #include "widgets/guide/Guide.h"
 
 int main(int argc, char* argv[]) {
-    const rdo::CommandLine command = rdo::readCommandLine({argv + 1, argv + argc});
+    const rdo::CommandLine command = rdo::readCommandLine(rdo::programArguments(argc, argv));
     if (command.answered) {
+        rdo::useStartingConsole();
         std::cout << command.out;
         std::cerr << command.err;
         return command.exitStatus;
@@ -29,7 +31,7 @@ int main(int argc, char* argv[]) {
         guide.get(),
         [&guide, path = command.teamFile.empty()
                             ? std::string()
-                            : QFileInfo(QString::fromLocal8Bit(command.teamFile))
+                            : QFileInfo(QString::fromStdString(command.teamFile))
                                   .absoluteFilePath()
                                   .toStdString()] {
             path.empty() ? guide->offerRecoveryCopies() : guide->openTeamFile(path);

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The command line answers in French and opens no window: help and version on stdout, usage
 # errors on stderr with exit status 2. Without a display, a window would abort the program.
-# Usage: command_line.sh PROGRAM
+# Usage: command_line.sh PROGRAM, or command_line.sh EMULATOR PROGRAM.EXE (its lines end in CR LF)
 set -uo pipefail
 export DISPLAY='' WAYLAND_DISPLAY='' QT_QPA_PLATFORM=xcb
 usage='Usage : redaction-des-ordres [FICHIER.cyc]'
@@ -11,9 +11,9 @@ fail=0
 # Exit status | first line on stdout | first line on stderr | arguments, separated by "|".
 while IFS='|' read -r status out err arguments; do
     read -ra args <<<"$arguments"
-    actual_out=$("$1" "${args[@]}" 2>"$errors")
+    actual_out=$("$@" "${args[@]}" 2>"$errors")
     actual=$?
-    actual_err=$(<"$errors")
+    actual_out=${actual_out//$'\r'/} actual_err=$(tr -d '\r' <"$errors")
     got="$actual|${actual_out%%$'\n'*}|${actual_err%%$'\n'*}"
     [ "$got" = "$status|$out|$err" ] || { echo "for « $arguments »: $got, not $status|$out|$err"; fail=1; }
     if [ "$status" = 2 ] && ! grep -qxF "$usage" <<<"$actual_err"; then

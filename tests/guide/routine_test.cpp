@@ -4,7 +4,6 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <fstream>
 
 #include "app/QtHost.h"
 #include "tests/support/WidgetTest.h"
@@ -41,7 +40,7 @@ TEST(ChooserFolders, TeamChooserWhereTheLastTeamWasLoadedOrdersChooserBesideIt) 
     QTemporaryDir first, second;
     // A run per week, each a new host over the same settings; the first remembers nothing.
     for (const auto& [remembered, week] : {std::pair{QString(), &first}, {first.path(), &second}}) {
-        std::ofstream(week->filePath("equipe.cyc").toStdString()) << test::teamFile({"1|0|0|0|A"});
+        test::writeBytes(week->filePath("equipe.cyc").toStdString(), test::teamFile({"1|0|0|0|A"}));
         QtHost host;
         Session session;
         EXPECT_EQ(host.startFolder(ChooserPurpose::Open), remembered);

@@ -22,14 +22,28 @@ FileRead FakeHost::readFile(const std::string& path, std::size_t maxBytes) {
     return read;
 }
 
-std::string sourceFile(const std::string& relativePath) {
-    std::ifstream in(std::string(RDO_SOURCE_DIR) + "/" + relativePath, std::ios::binary);
-    if (!in) {
-        throw std::runtime_error("missing test file " + relativePath);
-    }
+std::filesystem::path fsPath(const std::string& path) {
+    return std::u8string(path.begin(), path.end());
+}
+
+std::string fileBytes(const std::string& path) {
+    std::ifstream in(fsPath(path), std::ios::binary);
     std::ostringstream bytes;
     bytes << in.rdbuf();
     return bytes.str();
+}
+
+std::string writeBytes(const std::string& path, const std::string& bytes) {
+    std::ofstream(fsPath(path), std::ios::binary) << bytes;
+    return path;
+}
+
+std::string sourceFile(const std::string& relativePath) {
+    const std::string path = std::string(RDO_SOURCE_DIR) + "/" + relativePath;
+    if (!std::filesystem::exists(fsPath(path))) {
+        throw std::runtime_error("missing test file " + relativePath);
+    }
+    return fileBytes(path);
 }
 
 Roster loadedRoster(const std::string& bytes) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <deque>
+#include <filesystem>
 #include <functional>
 #include <map>
 #include <string>
@@ -106,6 +107,16 @@ class FakeHost : public Host {
         }
     }
 };
+
+/// `path`, given in UTF-8, for the standard library: its narrow strings are not UTF-8 on
+/// Windows, where a temporary folder's name may hold an accent.
+std::filesystem::path fsPath(const std::string& path);
+
+/// The bytes of the file at `path` (UTF-8); empty when it cannot be read.
+std::string fileBytes(const std::string& path);
+
+/// Makes the file at `path` (UTF-8) hold `bytes`; returns `path`.
+std::string writeBytes(const std::string& path, const std::string& bytes);
 
 /// The bytes of a file of the source tree, e.g. "examples/equipe.cyc".
 std::string sourceFile(const std::string& relativePath);

@@ -2,34 +2,46 @@
 
 #include <QIconEngine>
 #include <QPainter>
-#include <QSvgRenderer>
+#include <QPixmap>
+#include <iterator>
 
 namespace rdo {
 namespace {
 
-// Draws the vector picture at whatever pixel size the button asks for, so it
-// stays sharp on scaled screens.
-class SvgEngine : public QIconEngine {
-  public:
-    explicit SvgEngine(const QString& file) : file_(file), renderer_(file) {}
+// The picture rendered from assets/cyclistes.svg by tools/drawings, at these scales.
+constexpr int kPercents[] = {100, 150, 200};
 
-    void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override {
-        renderer_.render(painter, rect);
+// Reads only the rendering that the screen's scale asks for, and only when the button is
+// first drawn: decoding all three before the window shows would delay it.
+class PictureEngine : public QIconEngine {
+  public:
+    QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override {
+        int percent = kPercents[std::size(kPercents) - 1];
+        for (const int candidate : kPercents) {
+            if (kCyclistsPictureSize.width() * candidate / 100 >= size.width()) {
+                percent = candidate;
+                break;
+            }
+        }
+        const QPixmap picture(QStringLiteral(":/assets/cyclistes-%1.png").arg(percent));
+        return picture.size() == size
+                   ? picture
+                   : picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     }
 
-    QIconEngine* clone() const override { return new SvgEngine(file_); }
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
+               QIcon::State state) override {
+        painter->drawPixmap(
+            rect, pixmap(rect.size() * painter->device()->devicePixelRatio(), mode, state));
+    }
 
-    bool isNull() override { return !renderer_.isValid(); }
-
-  private:
-    QString file_;
-    QSvgRenderer renderer_;
+    QIconEngine* clone() const override { return new PictureEngine; }
 };
 
 }  // namespace
 
 QIcon cyclistsPicture() {
-    return QIcon(new SvgEngine(QStringLiteral(":/assets/cyclistes.svg")));
+    return QIcon(new PictureEngine);
 }
 
 }  // namespace rdo

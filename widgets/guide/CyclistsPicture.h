@@ -9,7 +9,7 @@ namespace rdo {
 /// The picture's size on a screen at 96 dpi.
 inline constexpr QSize kCyclistsPictureSize{135, 169};
 
-/// The picture, drawn sharp at every size and screen scale.
+/// The picture, sharp at 1, 1.5 and 2 times its size.
 QIcon cyclistsPicture();
 
 }  // namespace rdo

@@ -1,0 +1,78 @@
+// The Qt host's files where only Linux can fault them: read-only file systems, a full disk,
+// named pipes and devices that would block or never end, a size limit that fails a write
+// halfway, and the memory a huge file must not cost.
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QTemporaryDir>
+#include <csignal>
+#include <filesystem>
+
+#include "actions/MainActions.h"
+#include "orderfile/OrdersFile.h"
+#include "teamfile/TeamFile.h"
+#include "tests/host/FileFaults.h"
+#include "tests/support/FakeHost.h"
+
+namespace rdo::test {
+namespace {
+
+long peakMemoryKiB() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
+TEST(FileFaults, SystemFilesPipesAndDevicesRefusedInFrenchWithEverythingLeftAsItWas) {
+    QTemporaryDir temp;
+    const std::string dir = temp.path().toStdString(), fifo = dir + "/tube";
+    std::filesystem::resize_file(writeBytes(dir + "/enorme.cyc", ""), 100 << 20);  // sparse
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    const long peak = peakMemoryKiB();
+    alarm(10);  // a blocking open, of the pipe say, fails the test instead of hanging it
+    expectRefused(
+        dir,
+        {
+            // Read-only file systems, also for root.
+            {false, "/proc/ordres.ord", {"Aucun fichier ou dossier", "Autorisation refusée"}},
+            {false, "/dev/full", {"Aucun espace disponible sur le disque"}},
+            {false, fifo, {"ce n'est pas un fichier ordinaire"}},
+            {true, "/proc/self/mem", {"la lecture a échoué ("}},  // opens, but every read fails
+            {true, dir + "/enorme.cyc", {kTooLargeReason}},
+            {true, fifo, {"ce n'est pas un fichier ordinaire."}},
+            {true, "/dev/zero", {"ce n'est pas un fichier ordinaire."}},  // would never end
+        });
+    alarm(0);
+    EXPECT_LT(peakMemoryKiB() - peak, 10 * 1024) << "a file past the size limit was read";
+    EXPECT_TRUE(std::filesystem::is_character_file("/dev/full") && std::filesystem::is_fifo(fifo));
+}
+
+// A save failing halfway leaves both the old file and its NAME~ copy as they were.
+TEST(QtHost, ASaveFailingHalfwayLeavesBothFilesAsTheyWere) {
+    QTemporaryDir temp;
+    const std::string path = temp.filePath("o.ord").toStdString();
+    Session a{loadedRoster(sourceFile("examples/equipe-exemple.cyc"))}, b = a;
+    b.roster.cEquipe += " (bis)";
+    const std::string A = ordersFileBytes(a.roster), B = ordersFileBytes(b.roster);
+    ScriptedQtHost host;
+    host.answer = path;
+    ASSERT_TRUE(saveOrders(b, host) && saveOrders(a, host));
+    rlimit limit{};  // a write past A's size fails: a copy of A fits, b does not
+    getrlimit(RLIMIT_FSIZE, &limit);
+    const rlimit unlimited = limit;
+    limit.rlim_cur = A.size();
+    std::signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &limit);
+    EXPECT_FALSE(saveOrders(b, host));
+    setrlimit(RLIMIT_FSIZE, &unlimited);
+    EXPECT_TRUE(fileBytes(path) == A && fileBytes(path + "~") == B);
+    EXPECT_TRUE(host.messages.size() == 1 &&
+                host.messages[0].starts_with("Les ordres n'ont pas pu être enregistrés"));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(temp.path().toStdString()), {}), 2)
+        << "a temporary file was left";
+}
+
+}  // namespace
+}  // namespace rdo::test
