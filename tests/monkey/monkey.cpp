@@ -75,9 +75,11 @@ struct MonkeyHost : QtHost {
     // changes and "D" after.
     void changing(const std::string& orders, const std::function<void()>& change) {
         expected = orders;
-        record&& std::printf("P %s\n", QByteArray::fromStdString(orders).toHex().constData());
+        // Flushed line by line: Windows' C library buffers a "line buffered" stream whole.
+        record&& std::printf("P %s\n", QByteArray::fromStdString(orders).toHex().constData()) &&
+            !std::fflush(stdout);
         change();
-        record&& std::printf("D\n");
+        record&& std::printf("D\n") && !std::fflush(stdout);
     }
     std::optional<std::string> writeRecovery(const std::string& name,
                                              std::string_view bytes) override {
@@ -390,7 +392,7 @@ int kills(const QString& self, int rounds) {
         while (child.state() != QProcess::NotRunning &&
                (inWrite ? out.count("\nP ") < writes : clock.elapsed() < ms)) {
             child.waitForReadyRead(5);
-            out += child.readAllStandardOutput();
+            out += child.readAllStandardOutput().replace("\r\n", "\n");  // Windows' text mode
             if (!out.contains("\nD\n")) {
                 clock.start();  // the moment counts from the team loaded
             }
@@ -399,7 +401,7 @@ int kills(const QString& self, int rounds) {
         const bool alive = child.state() == QProcess::Running;
         child.kill();
         child.waitForFinished();
-        out += child.readAllStandardOutput();
+        out += child.readAllStandardOutput().replace("\r\n", "\n");
         QByteArray loaded, done, pending;
         for (const QByteArray& line : out.split('\n')) {
             if (line.startsWith("P ")) {
