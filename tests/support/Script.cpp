@@ -2,11 +2,12 @@
 
 #include <algorithm>
 #include <functional>
-#include <numeric>
+#include <span>
 #include <sstream>
 #include <stdexcept>
 #include <tuple>
 
+#include "actions/Closing.h"
 #include "actions/MainActions.h"
 #include "actions/Recovery.h"
 #include "model/Doping.h"
@@ -14,19 +15,18 @@
 #include "orderfile/OrdersFile.h"
 #include "orders/Limits.h"
 #include "tests/support/FakeHost.h"
+#include "tests/support/Promises.h"
 
 namespace rdo::test {
 namespace {
 
+constexpr const char* kTeamPath = "/t/equipe.cyc";
+
 template <typename Struct, std::size_t n>
 std::string Struct::*named(const std::pair<const char*, std::string Struct::*> (&table)[n],
                            const std::string& name) {
-    for (const auto& [field, member] : table) {
-        if (name == field) {
-            return member;
-        }
-    }
-    return nullptr;
+    const auto* found = std::ranges::find(table, name, [](const auto& row) { return row.first; });
+    return found == std::end(table) ? nullptr : found->second;
 }
 
 std::string RosterRow::*rowText(const std::string& name) {
@@ -87,48 +87,102 @@ const std::string& inTree(const std::string& path) {
     return path.find("..") == path.npos ? path : throw std::invalid_argument("outside: " + path);
 }
 
-long commas(std::string_view text) {
-    return std::count(text.begin(), text.end(), ',');
-}
+// A command's words: in "pick cbPE_3 2", the name cbPE_3 (element 3 of the field cbPE) and the
+// rest "2"; `all` is the whole line after the verb.
+struct Words {
+    std::string name, field, rest, all;
+    int k = -1;
+};
+
+class Player;
+
+struct Command {
+    const char* verb;
+    enum { Main, Dialog, Anywhere } where;
+    bool fuzzed;  // an action a fuzzed script may take, not a line that expects
+    void (Player::*play)(const Words&);
+};
 
 class Player {
   public:
-    Player(const std::string& script, bool checked) : checked_(checked) {
+    Player(const std::string& script, bool fuzzed) : fuzzed_(fuzzed) {
         std::istringstream in(script);
         for (std::string line; std::getline(in, line);) {
             lines_.push_back(line);
         }
-        host_.onDialog = [this](Roster&, OrdersDialog& dialog) {
+        host_.onDialog = [this](Roster& roster, OrdersDialog& dialog) {
+            dialog_ = &dialog;
             while (at_ < lines_.size() && lines_[at_].starts_with("  ") && !dialog.closed) {
-                command(lines_[at_++].substr(2), &dialog);
+                command(lines_[at_++].substr(2));
             }
+            dialog_ = nullptr;
+            check(dialog.closed ? afterDialog(roster) : "");
         };
     }
 
     std::string play() {
         while (at_ < lines_.size()) {
-            command(lines_[at_++], nullptr);
+            command(lines_[at_++]);
         }
-        for (std::size_t i = heard_; !checked_ && i < host_.messages.size(); ++i) {
+        for (std::size_t i = heard_; !fuzzed_ && i < host_.messages.size(); ++i) {
             failures_ << "unexpected message: " << host_.messages[i] << '\n';
         }
         return failures_.str();
     }
 
   private:
+    static std::span<const Command> commands();
+
     void fail(const std::string& what) { failures_ << "line " << at_ << ": " << what << '\n'; }
 
-    void require(bool kept, const char* promise) {
-        if (!kept) {
-            fail(std::string("broken promise: ") + promise);
+    void check(const std::string& broken) {
+        if (!broken.empty()) {
+            fail("broken promise: " + broken.substr(0, broken.size() - 1));
         }
     }
 
     // A session cannot pass on a road no player can take: a written session fails on it, and
     // a fuzzed one skips it.
     bool can(bool possible) {
-        require(possible || checked_, "a line no player can play");
+        check(possible || fuzzed_ ? "" : "a line no player can play\n");
         return possible;
+    }
+
+    void command(const std::string& line) {
+        const std::size_t space = line.find(' '), second = line.find(' ', space + 1);
+        const std::string verb = line.substr(0, space);
+        Words words;
+        words.name = space == line.npos ? "" : line.substr(space + 1, second - space - 1);
+        words.rest = second == line.npos ? "" : line.substr(second + 1);
+        words.all = space == line.npos ? "" : line.substr(space + 1);
+        const std::size_t underscore = words.name.rfind('_');
+        const bool indexed =
+            underscore != words.name.npos && words.name.back() >= '0' && words.name.back() <= '9';
+        words.field = indexed ? words.name.substr(0, underscore) : words.name;
+        const auto found = std::ranges::find_if(commands(), [&](const Command& command) {
+            return verb == command.verb &&
+                   (command.where == Command::Anywhere ||
+                    (command.where == Command::Dialog) == (dialog_ != nullptr));
+        });
+        const bool known = found != commands().end() && !line.starts_with("  ");
+        if (verb.empty() || verb[0] == '#' || (fuzzed_ && (ended_ || (known && !found->fuzzed)))) {
+            return;
+        }
+        // A line that names what is not there (a row 99, a missing file) is a script's fault,
+        // or in a fuzzed script one more line that cannot be played.
+        try {
+            words.k = indexed ? std::stoi(words.name.substr(underscore + 1)) : -1;
+            can(known) ? (this->*found->play)(words) : void();
+        } catch (const std::exception& error) {
+            check(fuzzed_ ? "" : std::string(error.what()) + '\n');
+        }
+        check(afterAction(session_.roster, asLoaded_, dialog_));
+        if (!dialog_ && session_.roster.loaded && copyTrusted_ && !ended_) {
+            const auto copy =
+                std::ranges::find(host_.copies, copyName(session_.team), &StoredCopy::name);
+            check(recovery(session_.roster, session_.ordersAtLoad,
+                           copy == host_.copies.end() ? std::nullopt : std::optional(copy->bytes)));
+        }
     }
 
     // Keeps `before` as the roster an undo leads back to, unless the player sees no change.
@@ -147,23 +201,47 @@ class Player {
     void started(const std::function<void()>& load) {
         load();
         if (session_.roster.loaded) {
-            stepped(loadedRoster(teamBytes_));
+            asLoaded_ = loadedRoster(teamBytes_);
+            stepped(asLoaded_);
         }
         host_.files.clear();
-        riders_ = std::ranges::count(session_.roster.rows, true, &RosterRow::inUse);
     }
 
-    std::string value(const std::string& field, int k, OrdersDialog* dialog) {
-        if (dialog) {
-            const auto text = dialogText(field);
-            return field == "Check1"        ? std::to_string(dialog->Check1.at(k))
-                   : field == "cbPE"        ? dialog->cbPE.at(k)
-                   : field == "sectorCount" ? std::to_string(dialog->sectorCount)
-                   : field == "cbdope" && !dialog->cbdopeVisible ? "(caché)"
-                   : text                                        ? dialog->*text
-                                                                 : "(?)";
+    // An undo or a redo gives exactly the roster the steps lead to, the sectors as they are.
+    void step(std::vector<Roster>& from, std::vector<Roster>& to, bool (*act)(Session&, Host&)) {
+        Roster was = session_.roster;
+        const bool moved = act(session_, host_);
+        check(moved == !from.empty() ? "" : "an undo or a redo with no step, or none with one\n");
+        if (moved && !from.empty()) {
+            Roster expected = std::move(from.back());
+            from.pop_back();
+            std::tie(expected.sectors, expected.sectorsItems, expected.sectorsEnabled) =
+                std::tie(was.sectors, was.sectorsItems, was.sectorsEnabled);
+            check(session_.roster == expected ? "" : "an undo or a redo gave another roster\n");
+            to.push_back(std::move(was));
         }
-        if (k < 0) {
+    }
+
+    void restarted() {
+        session_ = Session();
+        back_.clear();
+        ahead_.clear();
+        ended_ = false;
+        copyTrusted_ = !host_.writeError;
+    }
+
+    std::string value(const Words& words) {
+        const std::string& field = words.field;
+        if (dialog_) {
+            const auto text = dialogText(field);
+            return field == "Check1"        ? std::to_string(dialog_->Check1.at(words.k))
+                   : field == "cbPE"        ? dialog_->cbPE.at(words.k)
+                   : field == "sectorCount" ? std::to_string(dialog_->sectorCount)
+                   : field == "cbdope" && !dialog_->cbdopeVisible ? "(caché)"
+                   : text                                         ? dialog_->*text
+                                                                  : "(?)";
+        }
+        if (words.k < 0) {
             const auto text = rosterText(field);
             std::string filters;
             for (const std::string& filter : host_.filtersAsked) {
@@ -171,11 +249,12 @@ class Player {
             }
             return field == "dialogs"   ? std::to_string(host_.dialogsShown)
                    : field == "copies"  ? std::to_string(host_.copies.size())
+                   : field == "ended"   ? std::to_string(ended_)
                    : field == "filters" ? filters
                    : text               ? session_.roster.*text
                                         : "(?)";
         }
-        RosterRow& row = session_.roster.rows.at(static_cast<std::size_t>(k));
+        RosterRow& row = session_.roster.rows.at(static_cast<std::size_t>(words.k));
         const auto text = rowText(field);
         const std::pair<const char*, int> flags[] = {{"inUse", row.inUse},
                                                      {"checkVisible", row.checkVisible},
@@ -190,250 +269,243 @@ class Player {
         return field == "line" ? ordersLine(row) : text ? row.*text : "(?)";
     }
 
-    // A row field over the rows, but the current one unless `all`; every text a whole number.
-    long long sum(std::string RosterRow::*field, bool all) {
-        long long total = 0;
-        for (int j = 0; j < kRows; ++j) {
-            const std::string& text = session_.roster.rows[static_cast<std::size_t>(j)].*field;
-            require(!text.empty() && text.find_first_not_of("0123456789") == text.npos,
-                    "a row's points are not a whole number, zero or more");
-            total += all || j != session_.roster.currentRow ? valueOf(text) : 0;
+    void team(const Words& words) {
+        if (!can(!session_.roster.loaded)) {
+            return;
         }
-        return total;
+        std::vector<std::string> riders;
+        std::istringstream list(words.all);
+        for (std::string rider; std::getline(list >> std::ws, rider, ';');) {
+            riders.push_back(rider);
+        }
+        teamBytes_ = words.all.find('|') == words.all.npos && !riders.empty()
+                         ? sourceFile(inTree(riders[0]))
+                         : teamFile(riders);
+        host_.files[kTeamPath] = teamBytes_;
+        host_.chooserAnswers = {words.all.empty() ? "" : kTeamPath};
+        started([this] { openTeam(session_, host_); });
     }
 
-    void checkPromises(const OrdersDialog* dialog) {
+    void beside(const Words& words) {
+        host_.files["/t/equipe.ord"] = sourceFile(inTree(words.all));
+    }
+
+    void answers(const Words& words) {
+        static const std::pair<const char*, Answer> names[] = {{"Save", Answer::Save},
+                                                               {"Discard", Answer::Discard},
+                                                               {"Cancel", Answer::Cancel},
+                                                               {"Yes", Answer::Yes},
+                                                               {"No", Answer::No}};
+        std::istringstream in(words.all);
+        for (std::string word; in >> word;) {
+            const auto* answer =
+                std::ranges::find(names, word, [](const auto& n) { return n.first; });
+            host_.answers.push_back(answer != std::end(names)
+                                        ? answer->second
+                                        : throw std::invalid_argument("no answer " + word));
+        }
+    }
+
+    void sectors(const Words& words) {
         const Roster& roster = session_.roster;
-        std::istringstream file(ordersFileBytes(roster));
-        std::string line;
-        std::getline(file, line);
-        for (const RosterRow& row : roster.rows) {
-            require(commas(row.PEplus) == 9 && commas(row.PTplus) == 9, "a list of other than ten");
-            require(!row.inUse || (std::getline(file, line) && line.ends_with('\r') &&
-                                   commas(line) == 27 + commas(row.P1)),
-                    "an orders line of other than 28 values");
-        }
-        require(!std::getline(file, line) &&
-                    std::ranges::count(roster.rows, true, &RosterRow::inUse) == riders_,
-                "the orders file has other lines than the riders'");
-        require(!dialog || std::ranges::count(dialog->Check1, 1) <= kMaxWorkedSectors,
-                "more than five worked sectors");
-        if (dialog && dialog->closed) {
-            require(roster.PE_USED == std::to_string(sum(&RosterRow::PE2, true)) &&
-                        roster.cptsel ==
-                            std::to_string(std::ranges::count(roster.rows, 1, &RosterRow::Check1)),
-                    "cptsel or PE_USED is not the sum of the rows");
-            for (const RaceAllocation& allocation : kRaceAllocations) {
-                require(roster.*allocation.total == std::to_string(sum(allocation.field, true)),
-                        "a total is not the sum of the rows");
-            }
+        if (can(roster.sectorsEnabled && std::ranges::count(roster.sectorsItems, words.name))) {
+            pickSectors(session_, host_, words.name);
         }
     }
 
-    // An undo or a redo gives exactly the roster the steps lead to, the sectors as they are.
-    void step(std::vector<Roster>& from, std::vector<Roster>& to, Roster was, bool moved) {
-        require(moved == !from.empty(), "an undo or a redo with no step, or none with one");
-        if (moved && !from.empty()) {
-            Roster expected = std::move(from.back());
-            from.pop_back();
-            std::tie(expected.sectors, expected.sectorsItems, expected.sectorsEnabled) =
-                std::tie(was.sectors, was.sectorsItems, was.sectorsEnabled);
-            require(session_.roster == expected, "an undo or a redo gave another roster");
-            to.push_back(std::move(was));
+    void typeSectors(const Words& words) {
+        if (can(words.name == "sectors" && session_.roster.sectorsEnabled &&
+                session_.roster.loaded)) {
+            rdo::typeSectors(session_.roster, words.rest);
         }
     }
 
-    // A line that names what is not there (a row 99, a missing file) is a script's fault, or in
-    // a fuzzed script one more line that cannot be played.
-    void command(const std::string& line, OrdersDialog* dialog) {
-        try {
-            run(line, dialog);
-        } catch (const std::exception& error) {
-            require(checked_, error.what());
+    void open(const Words& words) {
+        const Roster before = session_.roster;
+        const int row = std::stoi(words.name);
+        if (can(row >= 0 && row < kRows && before.rows[static_cast<std::size_t>(row)].inUse)) {
+            doubleClickRider(session_, host_, row);
+            stepped(before);
         }
-        if (checked_) {
-            checkPromises(dialog);
-        }
-    }
-
-    void run(const std::string& line, OrdersDialog* dialog) {
-        // The verb, the name, and the rest of the line as it stands.
-        const std::size_t space = line.find(' '), second = line.find(' ', space + 1);
-        const std::string verb = line.substr(0, space);
-        const std::string name =
-            space == line.npos ? "" : line.substr(space + 1, second - space - 1);
-        const std::string rest = second == line.npos ? "" : line.substr(second + 1);
-        // "PE2_3" is element 3 of PE2.
-        const std::size_t underscore = name.rfind('_');
-        const bool indexed = underscore != name.npos && name.back() >= '0' && name.back() <= '9';
-        const std::string field = indexed ? name.substr(0, underscore) : name;
-        const int k = indexed ? std::stoi(name.substr(underscore + 1)) : -1;
-        Roster& roster = session_.roster;
-        // A fuzzed script expects nothing; a written file ends it.
-        const bool ended =
-            checked_ && ((!host_.files.empty() && !host_.writeError) || verb == "expect" ||
-                         verb == "message" || verb == "question" || verb == "saved");
-        if (verb.empty() || verb[0] == '#' || ended) {
-        } else if (line.starts_with("  ")) {
-            require(checked_, "an indented line without a dialog");
-        } else if (verb == "team" && !dialog && can(!roster.loaded)) {
-            std::vector<std::string> riders;
-            std::istringstream list(space == line.npos ? "" : line.substr(space + 1));
-            for (std::string rider; std::getline(list >> std::ws, rider, ';');) {
-                riders.push_back(rider);
-            }
-            host_.files["/t/equipe.cyc"] = line.find('|') == line.npos && !riders.empty()
-                                               ? sourceFile(inTree(riders[0]))
-                                               : teamFile(riders);
-            host_.chooserAnswers = {space == line.npos ? "" : "/t/equipe.cyc"};
-            teamBytes_ = host_.files["/t/equipe.cyc"];
-            started([this] { openTeam(session_, host_); });
-        } else if (verb == "sectors" && !dialog) {
-            if (can(roster.sectorsEnabled && std::ranges::count(roster.sectorsItems, name) > 0)) {
-                pickSectors(session_, host_, name);
-            }
-        } else if (verb == "type" && name == "sectors" && !dialog) {
-            if (can(roster.sectorsEnabled && roster.loaded)) {
-                typeSectors(roster, rest);
-            }
-        } else if (verb == "open" && !dialog) {
-            const Roster before = roster;
-            const int row = std::stoi(name);
-            if (can(row >= 0 && row < kRows && roster.rows[static_cast<std::size_t>(row)].inUse)) {
-                doubleClickRider(session_, host_, row);
-                stepped(before);
-            }
-            for (; at_ < lines_.size() && lines_[at_].starts_with("  "); ++at_) {
-                require(checked_, "an indented line without a dialog");
-            }
-        } else if ((verb == "undo" || verb == "redo") && !dialog) {
-            const bool undo = verb == "undo";
-            Roster was = roster;
-            step(undo ? back_ : ahead_, undo ? ahead_ : back_, std::move(was),
-                 undo ? undoStep(session_, host_) : redoStep(session_, host_));
-        } else if (verb == "writefails" && !dialog) {
-            host_.writeError = name.empty() ? std::nullopt : std::optional(line.substr(space + 1));
-        } else if ((verb == "restart" || verb == "killed") && !dialog) {
-            session_ = Session();
-            riders_ = 0;
-            back_.clear();
-            ahead_.clear();
-            if (verb == "restart") {
-                host_.copies.clear();
-            } else if (name != "gone") {
-                host_.files["/t/equipe.cyc"] = teamBytes_ + (name == "changed" ? " " : "");
-            }
-            if (verb == "killed") {
-                started([this] { offerRecovery(session_, host_); });
-            }
-        } else if (verb == "saved" && !dialog) {
-            if (host_.files[name] != sourceFile(inTree(rest))) {
-                fail(name + " is not " + rest);
-            }
-        } else if (verb == "save" && !dialog && can(roster.loaded)) {
-            host_.chooserAnswers = {name};
-            require(saveOrders(session_, host_) == (!name.empty() && !host_.writeError),
-                    "a save said other than what it did");
-        } else if (verb == "expect") {
-            if (value(field, k, dialog) != rest) {
-                fail("expect " + name + " " + rest + ": got " + value(field, k, dialog));
-            }
-        } else if (verb == "beside" && !dialog) {
-            host_.files["/t/equipe.ord"] = sourceFile(inTree(name));
-        } else if (verb == "answers") {
-            static const std::pair<const char*, Answer> names[] = {{"Save", Answer::Save},
-                                                                   {"Discard", Answer::Discard},
-                                                                   {"Cancel", Answer::Cancel},
-                                                                   {"Yes", Answer::Yes},
-                                                                   {"No", Answer::No}};
-            std::istringstream words(line.substr(space + 1));
-            for (std::string word; words >> word;) {
-                const auto* answer =
-                    std::ranges::find(names, word, &std::pair<const char*, Answer>::first);
-                host_.answers.push_back(answer != std::end(names)
-                                            ? answer->second
-                                            : throw std::invalid_argument("no answer " + word));
-            }
-        } else if (verb == "question") {
-            if (asked_ >= host_.questions.size() ||
-                host_.questions[asked_++].text != unescaped(line.substr(space + 1))) {
-                fail("no question " + line.substr(space + 1));
-            }
-        } else if (verb == "message") {
-            const std::string text = unescaped(line.substr(space + 1));
-            if (heard_ >= host_.messages.size() || host_.messages[heard_++] != text) {
-                fail("no message " + text);
-            }
-        } else if (dialog) {
-            dialogCommand(verb, field, k, rest, *dialog);
-        } else {
-            require(checked_, "a line that cannot be played");
+        for (; at_ < lines_.size() && lines_[at_].starts_with("  "); ++at_) {
+            can(false);  // the lines of a dialog that did not open, or was closed
         }
     }
 
-    void dialogCommand(const std::string& verb, const std::string& field, int k,
-                       const std::string& rest, OrdersDialog& dialog) {
-        Roster& roster = session_.roster;
+    void undo(const Words&) { step(back_, ahead_, undoStep); }
+
+    void redo(const Words&) { step(ahead_, back_, redoStep); }
+
+    void writefails(const Words& words) {
+        host_.writeError = words.all.empty() ? std::nullopt : std::optional(words.all);
+        copyTrusted_ = copyTrusted_ && !host_.writeError;  // the copy kept may be an old one
+    }
+
+    void save(const Words& words) {
+        if (!can(session_.roster.loaded)) {
+            return;
+        }
+        host_.chooserAnswers = {words.name};
+        const bool saved = saveOrders(session_, host_);
+        check(saved == (!words.name.empty() && !host_.writeError)
+                  ? ""
+                  : "a save said other than what it did\n");
+        check(!saved || host_.files[words.name] == ordersFileBytes(session_.roster)
+                  ? ""
+                  : "the orders file saved is not the orders shown\n");
+        ended_ = ended_ || saved;
+    }
+
+    void close(const Words&) { ended_ = closeRequested(session_, host_) || ended_; }
+
+    void restart(const Words&) {
+        restarted();
+        host_.copies.clear();
+    }
+
+    void killed(const Words& words) {
+        restarted();
+        if (words.name != "gone") {
+            host_.files[kTeamPath] = teamBytes_ + (words.name == "changed" ? " " : "");
+        }
+        started([this] { offerRecovery(session_, host_); });
+    }
+
+    void saved(const Words& words) {
+        if (host_.files[words.name] != sourceFile(inTree(words.rest))) {
+            fail(words.name + " is not " + words.rest);
+        }
+    }
+
+    void expect(const Words& words) {
+        if (value(words) != words.rest) {
+            fail("expect " + words.name + " " + words.rest + ": got " + value(words));
+        }
+    }
+
+    void message(const Words& words) {
+        const std::string text = unescaped(words.all);
+        if (heard_ >= host_.messages.size() || host_.messages[heard_++] != text) {
+            fail("no message " + text);
+        }
+    }
+
+    void question(const Words& words) {
+        if (asked_ >= host_.questions.size() ||
+            host_.questions[asked_++].text != unescaped(words.all)) {
+            fail("no question " + words.all);
+        }
+    }
+
+    bool sector(const Words& words) const {
+        return words.field == "cbPE" && words.k >= 0 && words.k < dialog_->sectorCount;
+    }
+
+    void pick(const Words& words) {
+        OrdersDialog& dialog = *dialog_;
         const std::size_t messages = host_.messages.size();
-        const auto text = dialogText(field);
-        const RaceAllocation* allocation = allocationOf(field);
-        const bool sector = field == "cbPE" && k >= 0 && k < dialog.sectorCount;
-        const bool shown = field == "cbdope" ? dialog.cbdopeVisible : sector || text;
-        if (verb == "type") {
-            if (can(shown)) {
-                sector ? typeSectorPE(dialog, k, rest) : typeDialogText(dialog, text, rest);
+        const RaceAllocation* allocation = allocationOf(words.field);
+        if (words.field == "cbdope") {
+            if (can(dialog.cbdopeVisible &&
+                    std::ranges::count(kDopingProducts, words.rest, &DopingProduct::choice))) {
+                pickDoping(dialog, words.rest);
             }
-        } else if (verb == "pick" && field == "cbdope") {
-            if (can(shown && std::ranges::count(kDopingProducts, rest, &DopingProduct::choice))) {
-                pickDoping(dialog, rest);
-            }
-        } else if (verb == "pick" && field == "cbPE") {
-            if (can(sector && inList(rest, kSectorPELastItem))) {
-                pickSectorPE(dialog, roster, host_, k, rest);
-                const long long mine = std::transform_reduce(dialog.cbPE.begin(), dialog.cbPE.end(),
-                                                             0LL, std::plus<>(), valueOf);
-                require(host_.messages.size() > messages ||
-                            (mine <= kRiderPE && sum(&RosterRow::PE2, false) + mine <= kRacePE),
-                        "an accepted pick of PE breaks a limit");
-            }
-        } else if (verb == "pick") {
-            if (can(allocation != kRaceAllocations.end() && inList(rest, allocation->lastItem))) {
-                pickAllocation(dialog, roster, host_, *allocation, rest);
-                require(host_.messages.size() > messages ||
-                            sum(allocation->field, false) + valueOf(dialog.*allocation->combo) <=
-                                allocation->limit,
-                        "an accepted pick breaks a race limit");
-            }
-        } else if (verb == "click") {
-            const int column = std::stoi(field);
-            if (can(column >= 0 && column < dialog.sectorCount)) {
-                setSectorWork(dialog, host_, column, 1 - dialog.Check1.at(column));
-            }
-        } else if (verb == "confirm") {
-            if (can(dialog.btconfirmeVisible)) {
-                confirmDoping(dialog);
-            }
-        } else if (verb == "select") {
-            commitOrders(dialog, roster, host_);
-        } else if (verb == "rest") {
-            restRider(dialog, roster);
-        } else {
-            require(checked_, "a dialog line that cannot be played");
+            return;
+        }
+        if (words.field == "cbPE" && can(sector(words) && inList(words.rest, kSectorPELastItem))) {
+            pickSectorPE(dialog, session_.roster, host_, words.k, words.rest);
+        } else if (words.field != "cbPE" && can(allocation != kRaceAllocations.end() &&
+                                                inList(words.rest, allocation->lastItem))) {
+            pickAllocation(dialog, session_.roster, host_, *allocation, words.rest);
+        }
+        check(host_.messages.size() == messages ? afterPick(session_.roster, dialog, words.field)
+                                                : "");
+    }
+
+    void type(const Words& words) {
+        const auto text = dialogText(words.field);
+        if (can(words.field == "cbdope" ? dialog_->cbdopeVisible : sector(words) || text)) {
+            sector(words) ? typeSectorPE(*dialog_, words.k, words.rest)
+                          : typeDialogText(*dialog_, text, words.rest);
         }
     }
 
-    const bool checked_;
+    void click(const Words& words) {
+        const int column = std::stoi(words.name);
+        if (can(column >= 0 && column < dialog_->sectorCount)) {
+            setSectorWork(*dialog_, host_, column, 1 - dialog_->Check1.at(column));
+        }
+    }
+
+    void confirm(const Words&) {
+        if (can(dialog_->btconfirmeVisible)) {
+            confirmDoping(*dialog_);
+        }
+    }
+
+    void select(const Words&) { commitOrders(*dialog_, session_.roster, host_); }
+
+    void rest(const Words&) { restRider(*dialog_, session_.roster); }
+
+    const bool fuzzed_;
     std::vector<std::string> lines_;
-    std::size_t at_ = 0;
-    std::size_t heard_ = 0;
-    std::size_t asked_ = 0;
-    long riders_ = 0;
+    std::size_t at_ = 0, heard_ = 0, asked_ = 0;
     std::string teamBytes_;             // the team file loaded last
+    Roster asLoaded_;                   // its team as loaded
     std::vector<Roster> back_, ahead_;  // the rosters the steps lead to, the nearest last
+    bool ended_ = false;       // the program has ended: a save written, a close let through
+    bool copyTrusted_ = true;  // no write has failed since the start
     FakeHost host_;
     Session session_;
+    OrdersDialog* dialog_ = nullptr;  // the one open
     std::ostringstream failures_;
 };
+
+// One row per command, its arguments in the comment.
+std::span<const Command> Player::commands() {
+    static const Command table[] = {
+        // team [FILE]: load a team file of the source tree with « btOpen »; without one, the
+        // chooser is cancelled. team K|W|C|D|NAME; ...: a made-up team, a rider each: key, injury
+        // weeks, doping code and detail, name
+        {"team", Command::Main, true, &Player::team},
+        // beside FILE: FILE of the source tree stands beside the next team file as its saved orders
+        {"beside", Command::Main, true, &Player::beside},
+        // answers ANSWER...: the next questions are answered Yes, No, Save, Discard, Cancel; past
+        // these, with Escape
+        {"answers", Command::Anywhere, true, &Player::answers},
+        {"sectors", Command::Main, true, &Player::sectors},   // ITEM of « Nb de Secteurs »
+        {"type", Command::Main, true, &Player::typeSectors},  // type sectors TEXT
+        {"open", Command::Main, true, &Player::open},         // double-click the name of ROW
+        {"undo", Command::Main, true, &Player::undo},         // Ctrl+Z
+        {"redo", Command::Main, true, &Player::redo},         // Ctrl+Y
+        {"writefails", Command::Main, true,
+         &Player::writefails},  // [REASON]: every later write fails
+        {"save", Command::Main, true,
+         &Player::save},  // [PATH]: « Enregistrer Ordres », chooser answer
+        {"close", Command::Main, true, &Player::close},  // the main window from its title bar
+        {"restart", Command::Main, true,
+         &Player::restart},  // on a computer without recovery copies
+        // killed [gone | changed]: killed and started again with no team named; the team file
+        // loaded last is gone, or has a byte more
+        {"killed", Command::Main, true, &Player::killed},
+        {"pick", Command::Dialog, true, &Player::pick},    // COMBO ITEM (cbPE_0 ... cbPL, cbdope)
+        {"type", Command::Dialog, true, &Player::type},    // COMBO TEXT
+        {"click", Command::Dialog, true, &Player::click},  // K: the work box of sector K + 1
+        {"confirm", Command::Dialog, true, &Player::confirm},  // « Confirme le dopage »
+        {"select", Command::Dialog, true, &Player::select},    // « Sélectionner »
+        {"rest", Command::Dialog, true, &Player::rest},        // « Au repos »
+        {"saved", Command::Main, false,
+         &Player::saved},  // PATH FILE: saved at PATH, the bytes of FILE
+        // expect NAME VALUE: in a dialog block the dialog's values, else the roster's; a row's as
+        // NAME_ROW (PE2_0, line_0: its orders line); `dialogs` the dialogs shown, `filters` the
+        // choosers' filters joined by " ; ", `copies` the recovery copies kept, `ended` whether
+        // the program has ended
+        {"expect", Command::Anywhere, false, &Player::expect},
+        {"message", Command::Anywhere, false, &Player::message},    // TEXT, "\n" a line end
+        {"question", Command::Anywhere, false, &Player::question},  // TEXT
+    };
+    return table;
+}
 
 }  // namespace
 
@@ -441,7 +513,7 @@ std::string playScript(const std::string& script) {
     return Player(script, false).play();
 }
 
-std::string playChecked(const std::string& script) {
+std::string playFuzzed(const std::string& script) {
     return Player(script, true).play();
 }
 
