@@ -356,7 +356,10 @@ class Player {
         ended_ = ended_ || saved;
     }
 
-    void close(const Words&) { ended_ = closeRequested(session_, host_) || ended_; }
+    void close(const Words& words) {
+        host_.chooserAnswers = {words.name};
+        ended_ = closeRequested(session_, host_) || ended_;
+    }
 
     void restart(const Words&) {
         restarted();
@@ -482,7 +485,7 @@ std::span<const Command> Player::commands() {
          &Player::writefails},  // [REASON]: every later write fails
         {"save", Command::Main, true,
          &Player::save},  // [PATH]: « Enregistrer Ordres », chooser answer
-        {"close", Command::Main, true, &Player::close},  // the main window from its title bar
+        {"close", Command::Main, true, &Player::close},  // [PATH]: the main window, chooser answer
         {"restart", Command::Main, true,
          &Player::restart},  // on a computer without recovery copies
         // killed [gone | changed]: killed and started again with no team named; the team file
