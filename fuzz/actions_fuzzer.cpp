@@ -1,4 +1,4 @@
-// Sessions of user actions as the session player reads them (tests/support/Script.h),
+// Sessions of user actions as the session player reads them (tests/support/Script.cpp),
 // grown from the sessions of tests/sessions: after every action the player checks
 // the program's promises, undo and redo included.
 #include <cstdint>
