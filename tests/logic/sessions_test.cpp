@@ -1,21 +1,75 @@
-// Every session of tests/sessions plays as its file says, the promises kept after every step.
+// Every session of tests/sessions plays as its file says, and keeps the program's promises after
+// every step; saved orders that cannot be taken up are named with the reason.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
+#include "actions/MainActions.h"
 #include "tests/support/FakeHost.h"
 #include "tests/support/Script.h"
 
 namespace rdo::test {
 namespace {
 
-TEST(Sessions, PlayAsWritten) {
+TEST(Sessions, PlayAsWrittenKeepingThePromises) {
     for (const auto& file : std::filesystem::directory_iterator(RDO_SOURCE_DIR "/tests/sessions")) {
         if (file.path().extension() == ".txt") {
             const std::string name = "tests/sessions/" + file.path().filename().string();
             EXPECT_EQ(playScript(sourceFile(name)), "") << name;
         }
     }
+}
+
+// Beside the team 1 Alpha, 2 Blessé injured, 3 « Dopé, fils », 4 Delta: orders of another team,
+// or holding a value the game could not read, each in tests/sessions/files/saved/.
+TEST(TakeUp, SavedOrdersLeftAsideWithTheReason) {
+    const std::string count = " au lieu de 5 : le nom de l'équipe, puis une ligne par coureur",
+                      alpha = "la ligne 2, celle du coureur Alpha (clé 1), donne « ",
+                      blesse = "la ligne 3, celle du coureur Blessé (clé 2), ",
+                      delta = "la ligne 5, celle du coureur Delta (clé 4), ";
+    const std::pair<const char*, std::string> refusals[] = {
+        {"other-team", "la ligne 1 donne l'équipe « Team B » au lieu de « Team »"},
+        {"one-less", "il compte 4 lignes" + count},
+        {"one-more", "il compte 6 lignes" + count},
+        {"empty", "il compte 0 ligne" + count},
+        {"wrong-key", blesse + "commence par la clé « 3 »"},
+        {"injured-selected", blesse + "le sélectionne alors qu'il est blessé"},
+        {"wrong-name",
+         "la ligne 4, celle du coureur Dopé, fils (clé 3), ne donne pas ce nom après "
+         "la clé"},
+        {"short-line", delta + "a 25 valeurs après le nom au lieu de 26"},
+        {"long-line", delta + "a 27 valeurs après le nom au lieu de 26"},
+        {"doping-4", delta + "donne « 4 » pour le code de dopage, où le jeu attend 0, 1, 2 ou 3"},
+        {"selected-oui", alpha + "oui » pour la sélection, où le jeu attend 0 ou 1"},
+        {"work-2", alpha + "2 » pour le travail du secteur 3, où le jeu attend 0 ou 1"},
+        {"negative-pm", alpha + "-3 » pour PM, où le jeu attend un nombre entier positif ou nul"},
+        {"pe-fraction", alpha + "2.5 » pour les PE du secteur 1, où le jeu attend un nombre entier "
+                                "positif ou nul"}};
+    for (const auto& [file, reason] : refusals) {
+        EXPECT_EQ(playScript("beside tests/sessions/files/saved/" + std::string(file) +
+                             ".ord\nteam 1|0|0|0|Alpha; 2|3|0|0|Blessé; 3|0|2|4|Dopé, fils; "
+                             "4|0|0|0|Delta\nmessage Les ordres enregistrés dans « equipe.ord » ne "
+                             "sont pas repris : " +
+                             reason + ".\\n\\nL'équipe est chargée sans ordres.\nexpect cptsel 0"),
+                  "")
+            << file;
+    }
+}
+
+// Orders found beside the team but unreadable, as without the right to read them.
+TEST(TakeUp, UnreadableSavedOrdersNamedWithTheSystemsReason) {
+    struct Unreadable : FakeHost {
+        FileRead readFile(const std::string& path, std::size_t maxBytes) override {
+            return path.ends_with(".ord") ? FileRead{{}, "Permission non accordée"}
+                                          : FakeHost::readFile(path, maxBytes);
+        }
+    } host;
+    host.files = {{"/t/e.cyc", teamFile({"1|0|0|0|Alpha"})}, {"/t/e.ord", ""}};
+    Session session;
+    EXPECT_TRUE(loadTeam(session, host, "/t/e.cyc"));
+    EXPECT_EQ(host.messages, std::vector<std::string>{
+                                 "Les ordres enregistrés dans « e.ord » ne sont pas repris : "
+                                 "Permission non accordée.\n\nL'équipe est chargée sans ordres."});
 }
 
 }  // namespace
