@@ -28,26 +28,21 @@ std::string Struct::*named(const std::pair<const char*, std::string Struct::*> (
 
 std::string RosterRow::*rowText(const std::string& name) {
     static const std::pair<const char*, std::string RosterRow::*> texts[] = {
-        {"nom1", &RosterRow::nom1},     {"N1", &RosterRow::N1},
-        {"P1", &RosterRow::P1},         {"Pays1", &RosterRow::Pays1},
-        {"SP1", &RosterRow::SP1},       {"RO1", &RosterRow::RO1},
-        {"GR1", &RosterRow::GR1},       {"Ene1", &RosterRow::Ene1},
-        {"bless1", &RosterRow::bless1}, {"Dope1", &RosterRow::Dope1},
-        {"PM1", &RosterRow::PM1},       {"PM2", &RosterRow::PM2},
-        {"PT2", &RosterRow::PT2},       {"PL2", &RosterRow::PL2},
-        {"PA2", &RosterRow::PA2},       {"PE2", &RosterRow::PE2},
-        {"PTplus", &RosterRow::PTplus}, {"PEplus", &RosterRow::PEplus}};
+        {"nom1", &RosterRow::nom1}, {"N1", &RosterRow::N1},         {"P1", &RosterRow::P1},
+        {"SP1", &RosterRow::SP1},   {"RO1", &RosterRow::RO1},       {"GR1", &RosterRow::GR1},
+        {"Ene1", &RosterRow::Ene1}, {"bless1", &RosterRow::bless1}, {"Dope1", &RosterRow::Dope1},
+        {"PM1", &RosterRow::PM1},   {"Pays1", &RosterRow::Pays1},   {"PTplus", &RosterRow::PTplus}};
     return named(texts, name);
 }
 
 std::string Roster::*rosterText(const std::string& name) {
     static const std::pair<const char*, std::string Roster::*> texts[] = {
-        {"cEquipe", &Roster::cEquipe}, {"PE", &Roster::PE},
-        {"PM", &Roster::PM},           {"K", &Roster::K},
-        {"cptsel", &Roster::cptsel},   {"sectors", &Roster::sectors},
-        {"PM_USED", &Roster::PM_USED}, {"PE_USED", &Roster::PE_USED},
-        {"PT_USED", &Roster::PT_USED}, {"PA_USED", &Roster::PA_USED},
-        {"PL_USED", &Roster::PL_USED}};
+        {"cEquipe", &Roster::cEquipe},
+        {"PE", &Roster::PE},
+        {"K", &Roster::K},
+        {"cptsel", &Roster::cptsel},
+        {"sectors", &Roster::sectors},
+        {"PE_USED", &Roster::PE_USED}};
     return named(texts, name);
 }
 
