@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDateTime>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -94,10 +95,17 @@ TEST(QtHost, RecoveryCopiesOfOneRunningProgramEach) {
     EXPECT_EQ(one->recoveryCopies().at(0).bytes, "1");
     one.reset();
     EXPECT_EQ(two.recoveryCopies().at(0).bytes, "1");
+    ASSERT_EQ(two.writeRecovery("y", "2"), std::nullopt);  // the newest is offered first
+    QFile older(temp.filePath("a/secours/x.secours"));
+    older.open(QIODevice::ReadWrite);
+    older.setFileTime(QDateTime::currentDateTime().addDays(-1), QFileDevice::FileModificationTime);
+    older.close();
+    EXPECT_EQ(two.recoveryCopies().at(0).name, "y");
     two.removeRecovery("x");
+    two.removeRecovery("y");
     EXPECT_TRUE(two.recoveryCopies().empty());
     two.setRecoveryFolder("/proc/secours");
-    EXPECT_EQ(two.writeRecovery("y", "1"), "le dossier « /proc/secours » ne peut pas être créé");
+    EXPECT_EQ(two.writeRecovery("z", "1"), "le dossier « /proc/secours » ne peut pas être créé");
 }
 
 TEST(QtHost, ChooserFilterInQtsFormAndQtsOwnButtonsInFrench) {
