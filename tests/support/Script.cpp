@@ -247,6 +247,7 @@ struct Player {
     // A pick from the list `words.field`, held to its limits when it brings no message.
     void pick(const Words& words) {
         const std::size_t messages = host.messages.size();
+        const OrdersDialog before = *dialog;
         const RaceAllocation* allocation = allocationOf(words.field);
         if (words.field == "cbdope") {
             if (can(dialog->cbdopeVisible &&
@@ -261,7 +262,10 @@ struct Player {
                        inList(words.rest, allocation->lastItem))) {
             pickAllocation(*dialog, roster, host, *allocation, words.rest);
         }
-        check(host.messages.size() == messages ? afterPick(roster, *dialog, words.field) : "");
+        // A pick no player could make was not played: it changed nothing and promises nothing.
+        check(host.messages.size() == messages && *dialog != before
+                  ? afterPick(roster, *dialog, words.field)
+                  : "");
     }
 };
 
