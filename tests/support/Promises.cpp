@@ -53,13 +53,17 @@ std::string afterAction(const Roster& roster, const Roster& asLoaded, const Orde
     for (std::size_t at = bytes.find('\n'); at != bytes.npos; at = bytes.find('\n', at + 1)) {
         crlf = crlf && at > 0 && bytes[at - 1] == '\r';
     }
+    // A team the game never wrote (a fuzzed one) may give a file its reader refuses, which the
+    // sessions of refusals cover; a file it reads must read back the same.
     const auto read = readSavedOrders(bytes, asLoaded);
     Roster back = asLoaded;
-    if (const auto* riders = std::get_if<std::vector<SavedRider>>(&read)) {
+    const auto* riders = std::get_if<std::vector<SavedRider>>(&read);
+    if (riders) {
         restoreOrders(back, *riders);
     }
     return broken + unless(crlf, "an orders line not ended by CR LF") +
-           unless(ordersFileBytes(back) == bytes, "the orders file does not read back the same");
+           unless(!riders || ordersFileBytes(back) == bytes,
+                  "the orders file does not read back the same");
 }
 
 std::string afterDialog(const Roster& roster) {
