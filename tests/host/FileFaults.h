@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QTemporaryDir>
+
 #include <algorithm>
 #include <filesystem>
 #include <string>
@@ -22,6 +24,20 @@ class ScriptedQtHost : public QtHost {
     std::vector<std::string> messages;
     std::string chooseFile(const std::string&, ChooserPurpose) override { return answer; }
     void showMessage(const std::string& text) override { messages.push_back(text); }
+};
+
+// Two orders of the example team to save over one name: `b`'s team line differs from `a`'s.
+struct TwoOrders {
+    TwoOrders() {
+        b.roster.cEquipe += " (bis)";
+        B = ordersFileBytes(b.roster);
+        host.answer = path;
+    }
+    QTemporaryDir temp;
+    std::string path = temp.filePath("o.ord").toStdString();
+    Session a{loadedRoster(sourceFile("examples/equipe-exemple.cyc"))}, b = a;
+    std::string A = ordersFileBytes(a.roster), B;
+    ScriptedQtHost host;
 };
 
 // A team file to open or an orders file to save that the host must refuse.

@@ -51,13 +51,8 @@ TEST(FileFaults, SystemFilesPipesAndDevicesRefusedInFrenchWithEverythingLeftAsIt
 
 // A save failing halfway leaves both the old file and its NAME~ copy as they were.
 TEST(QtHost, ASaveFailingHalfwayLeavesBothFilesAsTheyWere) {
-    QTemporaryDir temp;
-    const std::string path = temp.filePath("o.ord").toStdString();
-    Session a{loadedRoster(sourceFile("examples/equipe-exemple.cyc"))}, b = a;
-    b.roster.cEquipe += " (bis)";
-    const std::string A = ordersFileBytes(a.roster), B = ordersFileBytes(b.roster);
-    ScriptedQtHost host;
-    host.answer = path;
+    TwoOrders two;
+    auto& [temp, path, a, b, A, B, host] = two;
     ASSERT_TRUE(saveOrders(b, host) && saveOrders(a, host));
     rlimit limit{};  // a write past A's size fails: a copy of A fits, b does not
     getrlimit(RLIMIT_FSIZE, &limit);

@@ -48,13 +48,8 @@ TEST(FileFaults, RefusedInFrenchWithEverythingLeftAsItWas) {
 // generation; a NAME~ that cannot be written does not stop the save. Then the question box
 // and the orders beside a team file.
 TEST(QtHost, KeepsTheReplacedFileAsksBeforeLosingOrdersAndFindsAnyLetterCase) {
-    QTemporaryDir temp;
-    const std::string path = temp.filePath("o.ord").toStdString();
-    Session a{loadedRoster(sourceFile("examples/equipe-exemple.cyc"))}, b = a;
-    b.roster.cEquipe += " (bis)";
-    const std::string A = ordersFileBytes(a.roster), B = ordersFileBytes(b.roster);
-    ScriptedQtHost host;
-    host.answer = path;
+    TwoOrders two;
+    auto& [temp, path, a, b, A, B, host] = two;
     EXPECT_TRUE(saveOrders(b, host) && fileBytes(path) == B &&
                 !std::filesystem::exists(fsPath(path + "~")));
     EXPECT_TRUE(saveOrders(a, host) && fileBytes(path) == A && fileBytes(path + "~") == B);
