@@ -11,22 +11,21 @@ namespace rdo {
 namespace {
 
 struct State {
-    const char* name;     // its picture: tests/pictures/NAME.png
-    bool team;            // the example team loaded
-    const char* sectors;  // typed into « Nb de Secteurs », or nothing
-    int row;              // the rider whose name is double-clicked, or -1
-    bool picks;           // orders picked in his dialog, EPO confirmed
-    bool dialog;          // the picture is of his dialog, else of the main window
+    const char* name;  // its picture: tests/pictures/NAME.png
+    bool team;         // the example team loaded
+    int row;           // the rider whose name is double-clicked, or -1
+    bool orders;       // ten sectors typed, then the example orders in his dialog
+    bool dialog;       // the picture is of his dialog, else of the main window
 };
 
 // Row 1 is under amphetamines from the team file, row 7 is injured.
 const State kStates[] = {
-    {"start", false, nullptr, -1, false, false},
-    {"team", true, nullptr, -1, false, false},
-    {"orders", true, "10", 0, true, false},
-    {"doped-dialog", true, nullptr, 1, false, true},
-    {"after-injured-dialog", true, nullptr, 8, false, true},
-    {"ten-sectors-dialog", true, "10", 0, true, true},
+    {"start", false, -1, false, false},
+    {"team", true, -1, false, false},
+    {"orders", true, 0, true, false},
+    {"doped-dialog", true, 1, false, true},
+    {"after-injured-dialog", true, 8, false, true},
+    {"ten-sectors-dialog", true, 0, true, true},
 };
 
 // Red where the pictures differ, the reference faded elsewhere.
@@ -74,21 +73,14 @@ TEST_P(Pictures, LookAsTheirReference) {
         host.chooserAnswers.push_back("/t/equipe.cyc");
         QTest::mouseClick(control(guide, "btOpen"), Qt::LeftButton);
     }
-    if (state.sectors) {
+    if (state.orders) {
         QLineEdit* typed = control<QComboBox>(guide, "sectors")->lineEdit();
         QTest::keyClick(typed, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(typed, state.sectors);
+        QTest::keyClicks(typed, "10");
     }
     if (state.row >= 0) {
         drive = [&](Ordres& ordres) {
-            if (state.picks) {
-                pickNext(ordres, "cbPE_0", 3);
-                pickNext(ordres, "cbPE_1", 2);
-                QTest::mouseClick(control(ordres, "Check1_0"), Qt::LeftButton);
-                pickNext(ordres, "cbPA", 4);
-                pickNext(ordres, "cbdope", 2);  // Clean, Amphétamines, EPO
-                QTest::mouseClick(control(ordres, "btconfirme"), Qt::LeftButton);
-            }
+            state.orders ? giveExampleOrders(ordres) : void();
             if (state.dialog) {
                 expectPicture(ordres, state.name);
             } else {

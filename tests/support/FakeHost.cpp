@@ -10,16 +10,20 @@
 namespace rdo::test {
 
 FileRead FakeHost::readFile(const std::string& path, std::size_t maxBytes) {
-    FileRead read;
     const auto it = files.find(path);
     if (it == files.end()) {
-        read.error = "Aucun fichier ou dossier de ce type";
-    } else if (it->second.size() > maxBytes) {
-        read.tooLarge = true;
-    } else {
-        read.bytes = it->second;
+        return {{}, "Aucun fichier ou dossier de ce type"};
     }
-    return read;
+    const bool tooLarge = it->second.size() > maxBytes;
+    return {tooLarge ? "" : it->second, "", tooLarge};
+}
+
+std::optional<SiblingFile> FakeHost::findSibling(const std::string& path,
+                                                 const std::string& extension) {
+    const std::string name = path.substr(0, path.rfind('.')) + extension;
+    return files.contains(name) ? std::optional(SiblingFile{
+                                      name, name.substr(name.rfind('/') + 1), {2025, 3, 14, 9, 5}})
+                                : std::nullopt;
 }
 
 std::filesystem::path fsPath(const std::string& path) {
@@ -54,17 +58,16 @@ Roster loadedRoster(const std::string& bytes) {
     return std::get<Roster>(std::move(result));
 }
 
-std::string teamFile(const std::vector<std::string>& riders, const std::string& team) {
-    std::string text = team + "\r\n12\r\n30\r\n150\r\n";
+std::string teamFile(const std::vector<std::string>& riders) {
+    std::string text = "Team\r\n12\r\n30\r\n150\r\n";
     for (const std::string& rider : riders) {
-        std::vector<std::string> parts;
         std::stringstream in(rider);
-        for (std::string part; std::getline(in, part, '|');) {
-            parts.push_back(part);
+        std::string part[5];
+        for (std::string& each : part) {
+            std::getline(in, each, '|');
         }
-        parts.resize(5);
-        text += parts[0] + ",FRA,61,55,70,3,84," + parts[1] + "," + parts[2] + "," + parts[3] +
-                ",5," + parts[4] + "\r\n";
+        text += part[0] + ",FRA,61,55,70,3,84," + part[1] + "," + part[2] + "," + part[3] + ",5," +
+                part[4] + "\r\n";
     }
     return text;
 }

@@ -1,5 +1,5 @@
-// A host for tests: records the messages, answers the file chooser from a
-// queue, keeps files in memory and runs the orders dialog through a script.
+// A host for tests: records the messages and questions, answers choosers and questions from
+// queues, keeps files and recovery copies in memory and runs the orders dialog through a script.
 #pragma once
 
 #include <deque>
@@ -18,74 +18,42 @@ namespace rdo::test {
 class FakeHost : public Host {
   public:
     std::vector<std::string> messages;
-    std::deque<std::string> chooserAnswers;  // an empty answer is a cancel
+    std::function<void(const std::string&)> onMessage;  // runs while the box is shown
+    std::vector<Question> questions;
+    std::deque<Answer> answers;              // to the next questions in turn; past them, Escape
+    std::deque<std::string> chooserAnswers;  // an empty answer is a cancel; past them too
     std::vector<std::string> filtersAsked;
     std::map<std::string, std::string> files;
     std::optional<std::string> writeError;  // every write fails with it when set
+    std::vector<StoredCopy> copies;         // the newest last; none held by another program
     int dialogsShown = 0;
-    /// Runs while the dialog is shown; the default closes it from its title bar.
-    std::function<void(Roster&, OrdersDialog&)> onDialog;
-
-    /// Runs while a message box is shown, before it is dismissed.
-    std::function<void(const std::string&)> onMessage;
-
-    std::vector<Question> questions;
-    std::deque<Answer> answers;  // to the next questions in turn; past the last, Escape
-
-    Answer ask(const Question& question) override {
-        questions.push_back(question);
-        const Answer answer = answers.empty() ? question.escapeButton : answers.front();
-        answers.empty() ? void() : answers.pop_front();
-        return answer;
-    }
-
-    /// Only in the extension's letter case; every file was last changed on 14/03/2025 at 09:05.
-    std::optional<SiblingFile> findSibling(const std::string& path,
-                                           const std::string& extension) override {
-        const std::string name = path.substr(0, path.rfind('.')) + extension;
-        if (!files.contains(name)) {
-            return std::nullopt;
-        }
-        return SiblingFile{name, name.substr(name.rfind('/') + 1), {2025, 3, 14, 9, 5}};
-    }
+    std::function<void(Roster&, OrdersDialog&)> onDialog;  // none: closed from its title bar
 
     void showMessage(const std::string& text) override {
         messages.push_back(text);
-        if (onMessage) {
-            onMessage(text);
-        }
+        onMessage ? onMessage(text) : void();
     }
-
+    Answer ask(const Question& question) override {
+        questions.push_back(question);
+        return next(answers, question.escapeButton);
+    }
     std::string chooseFile(const std::string& filter, ChooserPurpose) override {
         filtersAsked.push_back(filter);
-        if (chooserAnswers.empty()) {
-            return {};
-        }
-        std::string answer = chooserAnswers.front();
-        chooserAnswers.pop_front();
-        return answer;
+        return next(chooserAnswers, std::string());
     }
-
     void teamLoaded(const std::string&) override {}
-
     FileRead readFile(const std::string& path, std::size_t maxBytes) override;
-
-    /// Keeps no copies: the Qt host's are tested on real files.
+    /// Only in the extension's letter case; every file was last changed on 14/03/2025 at 09:05.
+    std::optional<SiblingFile> findSibling(const std::string& path,
+                                           const std::string& extension) override;
+    /// Keeps no copies of replaced files: the Qt host's are tested on real files.
     FileWrite writeFile(const std::string& path, std::string_view bytes,
                         const std::string&) override {
-        if (!writeError) {
-            files[path] = std::string(bytes);
-        }
+        writeError ? void() : void(files[path] = bytes);
         return {writeError};
     }
-
-    std::vector<StoredCopy> copies;  // the newest last; none held by another program
-
     std::vector<StoredCopy> recoveryCopies() override { return {copies.rbegin(), copies.rend()}; }
-
     void holdRecovery(const std::string&) override {}
-
-    /// Fails as every write does.
     std::optional<std::string> writeRecovery(const std::string& name,
                                              std::string_view bytes) override {
         if (!writeError) {
@@ -94,18 +62,23 @@ class FakeHost : public Host {
         }
         return writeError;
     }
-
     void removeRecovery(const std::string& name) override {
         std::erase_if(copies, [&name](const StoredCopy& copy) { return copy.name == name; });
     }
-
     LocalTime now() override { return {2025, 3, 14, 21, 47}; }
-
     void showOrdersDialog(Roster& roster, OrdersDialog& dialog) override {
         ++dialogsShown;
-        if (onDialog) {
-            onDialog(roster, dialog);
+        onDialog ? onDialog(roster, dialog) : void();
+    }
+
+  private:
+    template <typename T>
+    static T next(std::deque<T>& queue, T otherwise) {
+        if (!queue.empty()) {
+            otherwise = std::move(queue.front());
+            queue.pop_front();
         }
+        return otherwise;
     }
 };
 
@@ -125,8 +98,8 @@ std::string sourceFile(const std::string& relativePath);
 /// A roster loaded from `bytes` (which must be a valid team file).
 Roster loadedRoster(const std::string& bytes);
 
-/// A team file of riders "key,FRA,61,55,70,3,84,weeks,code,detail,5,name",
-/// one per entry of `riders`, each given as "key|weeks|code|detail|name".
-std::string teamFile(const std::vector<std::string>& riders, const std::string& team = "Team");
+/// A team file of riders "key,FRA,61,55,70,3,84,weeks,code,detail,5,name", one per entry of
+/// `riders`, each given as "key|weeks|code|detail|name", in the team « Team ».
+std::string teamFile(const std::vector<std::string>& riders);
 
 }  // namespace rdo::test

@@ -44,6 +44,17 @@ class WidgetTest : public ::testing::Test {
         }
     }
 
+    /// The example orders file's orders for its first rider: 3 and 2 PE in the first two
+    /// sectors, the first worked, 4 PA, EPO confirmed.
+    static void giveExampleOrders(const Ordres& ordres) {
+        pickNext(ordres, "cbPE_0", 3);
+        pickNext(ordres, "cbPE_1", 2);
+        QTest::mouseClick(control(ordres, "Check1_0"), Qt::LeftButton);
+        pickNext(ordres, "cbPA", 4);
+        pickNext(ordres, "cbdope", 2);  // Clean, Amphétamines, EPO
+        QTest::mouseClick(control(ordres, "btconfirme"), Qt::LeftButton);
+    }
+
     /// Every shown control says its own name to a screen reader, not its value (a list's edit
     /// field, its list's), each named control a name of its own.
     static void expectReadable(const QWidget& window) {
