@@ -44,6 +44,23 @@ TEST_F(GuideTest, NamesFocusAndTheKeysAndClicksThatOpenTheDialog) {
     EXPECT_EQ(opened, (std::vector<int>{2, 0}));
 }
 
+// A team refused at start leaves the start state; Ctrl+O and Ctrl+S then do what their button
+// does, only while it is shown.
+TEST_F(GuideTest, ATeamRefusedAtStartThenTheKeysDoWhatTheButtonsDo) {
+    host.files["/equipes/equipe.cyc"] = test::teamFile({"1|0|0|0|Alpha"});
+    host.chooserAnswers = {"/equipes/equipe.cyc", "/equipes/ordres.ord"};
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&guide));
+    QTest::keyClick(&guide, Qt::Key_S, Qt::ControlModifier);
+    guide.openTeamFile("/equipes/absente.cyc");
+    EXPECT_TRUE(guide.roster() == Roster{} && control(guide, "btOpen")->isVisible());
+    EXPECT_TRUE(host.messages.at(0).starts_with("Le fichier d'équipe « /equipes/absente.cyc »"));
+    for (const Qt::Key key : {Qt::Key_O, Qt::Key_O, Qt::Key_S}) {
+        QTest::keyClick(&guide, key, Qt::ControlModifier);
+    }
+    EXPECT_EQ(host.filtersAsked, (std::vector<std::string>{kTeamFilter, kOrdersFilter}));
+    EXPECT_TRUE(host.files.contains("/equipes/ordres.ord") && !guide.isVisible());  // saved, ended
+}
+
 // Typing, Enter and leaving the field keep the typed text; only a pick locks.
 TEST_F(GuideTest, OnlyAPickFromTheListLocksTheSectors) {
     load();

@@ -6,6 +6,8 @@
 
 #include <QApplication>
 #include <QDateTime>
+#include <QFileDialog>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -101,6 +103,34 @@ TEST(QtHost, RecoveryCopiesOfOneRunningProgramEach) {
     EXPECT_TRUE(two.recoveryCopies().empty());
     two.setRecoveryFolder("/proc/secours");
     EXPECT_EQ(two.writeRecovery("z", "1"), "le dossier « /proc/secours » ne peut pas être créé");
+}
+
+// A run per week, each a new host over the same settings: the team chooser opens where the last
+// team was loaded, the orders chooser beside the team; the first run and a folder gone, where Qt
+// likes.
+TEST(QtHost, ChoosersStartWhereTheLastTeamWasLoaded) {
+    QTemporaryDir first, second;
+    for (const auto& [remembered, week] : {std::pair{QString(), &first}, {first.path(), &second}}) {
+        writeBytes(week->filePath("equipe.cyc").toStdString(), teamFile({"1|0|0|0|A"}));
+        QtHost host;
+        Session session;
+        EXPECT_EQ(host.startFolder(ChooserPurpose::Open), remembered);
+        ASSERT_TRUE(loadTeam(session, host, week->filePath("equipe.cyc").toStdString()));
+        EXPECT_EQ(host.startFolder(ChooserPurpose::Save), week->path());
+    }
+    QtHost next;
+    QTimer::singleShot(0, [&] {  // the chooser as it opens, then cancelled
+        auto* chooser = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(chooser, nullptr);
+        EXPECT_EQ(chooser->directory().absolutePath(), second.path());
+        chooser->reject();
+    });
+    EXPECT_EQ(next.chooseFile(kTeamFilter, ChooserPurpose::Open), "");
+    const QSettings kept(QSettings::IniFormat, QSettings::UserScope, "redaction-des-ordres",
+                         "redaction-des-ordres");  // the tests', not the player's own
+    EXPECT_TRUE(kept.fileName().startsWith(QDir::tempPath()) && kept.contains("teamFolder"));
+    second.remove();
+    EXPECT_EQ(next.startFolder(ChooserPurpose::Open), QString());
 }
 
 TEST(QtHost, ChooserFilterInQtsFormAndQtsOwnButtonsInFrench) {
