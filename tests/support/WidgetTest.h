@@ -27,7 +27,7 @@ class WidgetTest : public ::testing::Test {
             drive(ordres);
         };
     }
-    void TearDown() override { EXPECT_EQ(host.dialogsShown, drive ? 1 : host.dialogsShown); }
+    void TearDown() override { EXPECT_TRUE(!drive || host.dialogsShown > 0); }
 
     /// The window's control named `name`; fails the test when there is none.
     template <typename Widget = QWidget>
