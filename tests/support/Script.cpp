@@ -19,31 +19,19 @@ namespace {
 
 constexpr const char* kTeamPath = "/t/equipe.cyc";
 
-template <typename Struct, std::size_t n>
-std::string Struct::*named(const std::pair<const char*, std::string Struct::*> (&table)[n],
-                           const std::string& name) {
-    const auto* found = std::ranges::find(table, name, [](const auto& row) { return row.first; });
-    return found == std::end(table) ? nullptr : found->second;
-}
-
-std::string RosterRow::*rowText(const std::string& name) {
-    static const std::pair<const char*, std::string RosterRow::*> texts[] = {
-        {"nom1", &RosterRow::nom1}, {"N1", &RosterRow::N1},         {"P1", &RosterRow::P1},
-        {"SP1", &RosterRow::SP1},   {"RO1", &RosterRow::RO1},       {"GR1", &RosterRow::GR1},
-        {"Ene1", &RosterRow::Ene1}, {"bless1", &RosterRow::bless1}, {"Dope1", &RosterRow::Dope1},
-        {"PM1", &RosterRow::PM1},   {"Pays1", &RosterRow::Pays1},   {"PTplus", &RosterRow::PTplus}};
-    return named(texts, name);
-}
-
-std::string Roster::*rosterText(const std::string& name) {
-    static const std::pair<const char*, std::string Roster::*> texts[] = {
-        {"cEquipe", &Roster::cEquipe},
-        {"PE", &Roster::PE},
-        {"K", &Roster::K},
-        {"cptsel", &Roster::cptsel},
-        {"sectors", &Roster::sectors},
-        {"PE_USED", &Roster::PE_USED}};
-    return named(texts, name);
+// A row as shown: its texts joined by "|", then inUse, checkVisible, Check1, ordersVisible and
+// dopeOnRed as digits.
+std::string shown(const RosterRow& r) {
+    std::string texts;
+    for (const std::string* text : {&r.nom1, &r.N1, &r.P1, &r.Pays1, &r.SP1, &r.RO1, &r.GR1,
+                                    &r.Ene1, &r.bless1, &r.Dope1, &r.PM1}) {
+        texts += *text + '|';
+    }
+    for (const int flag :
+         {int{r.inUse}, int{r.checkVisible}, r.Check1, int{r.ordersVisible}, int{r.dopeOnRed}}) {
+        texts += std::to_string(flag);
+    }
+    return texts;
 }
 
 // The race allocation of the combo `name` ("cbPM"), or the end of the table.
@@ -203,8 +191,12 @@ struct Player {
 
     std::string value(const Words& words) {
         const std::string& field = words.field;
+        const auto text = dialogText(field);
+        std::string filters;
+        for (const std::string& filter : host.filtersAsked) {
+            filters += (filters.empty() ? "" : " ; ") + filter;
+        }
         if (dialog) {
-            const auto text = dialogText(field);
             return field == "Check1"        ? std::to_string(dialog->Check1.at(words.k))
                    : field == "cbPE"        ? dialog->cbPE.at(words.k)
                    : field == "sectorCount" ? std::to_string(dialog->sectorCount)
@@ -212,32 +204,18 @@ struct Player {
                    : text                                        ? dialog->*text
                                                                  : "(?)";
         }
-        if (words.k < 0) {
-            const auto text = rosterText(field);
-            std::string filters;
-            for (const std::string& filter : host.filtersAsked) {
-                filters += (filters.empty() ? "" : " ; ") + filter;
-            }
-            return field == "dialogs"   ? std::to_string(host.dialogsShown)
-                   : field == "copies"  ? std::to_string(host.copies.size())
-                   : field == "ended"   ? std::to_string(ended)
-                   : field == "filters" ? filters
-                   : text               ? roster.*text
-                                        : "(?)";
-        }
-        RosterRow& row = roster.rows.at(static_cast<std::size_t>(words.k));
-        const auto text = rowText(field);
-        const std::pair<const char*, int> flags[] = {{"inUse", row.inUse},
-                                                     {"checkVisible", row.checkVisible},
-                                                     {"Check1", row.Check1},
-                                                     {"ordersVisible", row.ordersVisible},
-                                                     {"dopeOnRed", row.dopeOnRed}};
-        for (const auto& [flag, set] : flags) {
-            if (field == flag) {
-                return std::to_string(set);
-            }
-        }
-        return field == "line" ? ordersLine(row) : text ? row.*text : "(?)";
+        const auto row = [&] { return roster.rows.at(static_cast<std::size_t>(words.k)); };
+        return field == "row"    ? shown(row())
+               : field == "line" ? ordersLine(row())
+               : field == "team"
+                   ? roster.cEquipe + '|' + roster.PE + '|' + roster.PM + '|' + roster.K
+               : field == "cptsel"  ? roster.cptsel
+               : field == "PE_USED" ? roster.PE_USED
+               : field == "dialogs" ? std::to_string(host.dialogsShown)
+               : field == "copies"  ? std::to_string(host.copies.size())
+               : field == "ended"   ? std::to_string(ended)
+               : field == "filters" ? filters
+                                    : "(?)";
     }
 
     bool sector(const Words& words) const {
@@ -290,17 +268,13 @@ const Command kCommands[] = {
     // these, with Escape
     {"answers", Command::Anywhere, true,
      [](Player& p, const Words& w) {
-         static const std::pair<const char*, Answer> names[] = {{"Save", Answer::Save},
-                                                                {"Discard", Answer::Discard},
-                                                                {"Cancel", Answer::Cancel},
-                                                                {"Yes", Answer::Yes},
-                                                                {"No", Answer::No}};
+         static const std::string names[] = {"Save", "Discard", "Cancel", "Yes",
+                                             "No"};  // as Answer
          std::istringstream in(w.all);
          for (std::string word; in >> word;) {
-             const auto* answer = std::ranges::find(names, word, [](auto& n) { return n.first; });
-             p.host.answers.push_back(answer != std::end(names)
-                                          ? answer->second
-                                          : throw std::invalid_argument("no answer " + word));
+             const auto at = std::ranges::find(names, word) - std::begin(names);
+             p.host.answers.push_back(at < 5 ? static_cast<Answer>(at)
+                                             : throw std::invalid_argument("no answer " + word));
          }
      }},
     // sectors ITEM: a pick in « Nb de Secteurs »
@@ -388,10 +362,10 @@ const Command kCommands[] = {
      [](Player& p, const Words& w) {
          p.host.files[w.name] == treeFile(w.rest) ? void() : p.fail(w.name + " is not " + w.rest);
      }},
-    // expect NAME VALUE: in a dialog block the dialog's values, else the roster's; a row's as
-    // NAME_ROW (PE2_0, line_0: its orders line); `dialogs` the dialogs shown, `filters` the
-    // choosers' filters joined by " ; ", `copies` the recovery copies kept, `ended` whether the
-    // program has ended
+    // expect NAME VALUE: in a dialog block a list (cbPE_3, cbdope), a work box (Check1_3) or
+    // sectorCount; else row_ROW (a row as shown), line_ROW (its orders line), team (cEquipe, PE,
+    // PM and K joined by "|"), cptsel, PE_USED, dialogs (shown), filters (the choosers', joined
+    // by " ; "), copies (recovery copies kept) or ended (the program has ended)
     {"expect", Command::Anywhere, false,
      [](Player& p, const Words& w) {
          if (p.value(w) != w.rest) {
