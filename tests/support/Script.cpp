@@ -67,8 +67,7 @@ std::string treeFile(const std::string& path) {
     return sourceFile(path.find("..") == path.npos ? path : throw std::invalid_argument("outside"));
 }
 
-// A command's words: in "pick cbPE_3 2", the name cbPE_3 (element k = 3 of the field cbPE) and
-// the rest "2"; `all` is the whole line after the verb.
+// In "pick cbPE_3 2": name cbPE_3, field cbPE, k 3, rest "2"; `all` follows the verb.
 struct Words {
     std::string name, field, rest, all;
     int k = -1;
@@ -99,8 +98,7 @@ struct Player {
         }
     }
 
-    // A session cannot pass on a road no player can take: a written session fails on it, and
-    // a fuzzed one skips it.
+    // A road no player can take fails a written session; a fuzzed one skips it.
     bool can(bool possible) {
         check(possible || fuzzed ? "" : "a line no player can play\n");
         return possible;
@@ -119,10 +117,8 @@ struct Player {
         }
     }
 
-    // A team loaded by `load`: orders taken up, saved or from a recovery copy, are a step back
-    // to the team as loaded.
-    template <typename Load>
-    void started(Load load) {
+    // Orders taken up at a load, saved or from a recovery copy, are a step from the team.
+    void started(bool (*load)(Session&, Host&)) {
         load(session, host);
         if (roster.loaded) {
             asLoaded = loadedRoster(teamBytes);
@@ -256,20 +252,17 @@ struct Command {
 
 // One row per command, its arguments in the comment.
 const Command kCommands[] = {
-    // team [FILE]: a team file of the source tree through « btOpen »; none: the chooser
-    // cancelled. team K|W|C|D|NAME; ...: a made-up team, a rider each: key, injury weeks,
-    // doping code and detail, name
+    // team [FILE | K|W|C|D|NAME; ...]: « btOpen », the chooser cancelled, or a file of the
+    // source tree, or a made-up team of riders: key, injury weeks, doping code and detail, name
     {"team", Command::Main, true,
      [](Player& p, const Words& w) { p.can(!p.roster.loaded) ? p.team(w.all) : void(); }},
     // beside FILE: FILE of the source tree stands beside the next team file, its saved orders
     {"beside", Command::Main, true,
      [](Player& p, const Words& w) { p.host.files["/t/equipe.ord"] = treeFile(w.all); }},
-    // answers ANSWER...: the next questions are answered Yes, No, Save, Discard, Cancel; past
-    // these, with Escape
+    // answers Yes|No|Save|Discard|Cancel...: to the next questions; past these, Escape
     {"answers", Command::Anywhere, true,
      [](Player& p, const Words& w) {
-         static const std::string names[] = {"Save", "Discard", "Cancel", "Yes",
-                                             "No"};  // as Answer
+         static const std::string names[] = {"Save", "Discard", "Cancel", "Yes", "No"};
          std::istringstream in(w.all);
          for (std::string word; in >> word;) {
              const auto at = std::ranges::find(names, word) - std::begin(names);
@@ -291,8 +284,8 @@ const Command kCommands[] = {
              typeSectors(p.roster, w.rest);
          }
      }},
-    // open ROW: a double-click on the name of ROW; the lines indented under it are played in its
-    // orders dialog, closed from its title bar at the end of the block if still open
+    // open ROW: a double-click on its name; the lines indented under it are played in its
+    // dialog, then closed from its title bar if still open
     {"open", Command::Main, true, [](Player& p, const Words& w) { p.open(std::stoi(w.name)); }},
     {"undo", Command::Main, true,  // Ctrl+Z
      [](Player& p, const Words&) { p.step(p.back, p.ahead, undoStep); }},
@@ -307,7 +300,7 @@ const Command kCommands[] = {
     // save [PATH]: « Enregistrer Ordres », the chooser answering PATH or cancelled
     {"save", Command::Main, true,
      [](Player& p, const Words& w) { p.can(p.roster.loaded) ? p.save(w.name) : void(); }},
-    // close [PATH]: the main window closed from its title bar; PATH answers a save's chooser
+    // close [PATH]: the main window closed from its title bar, PATH a save's chooser answer
     {"close", Command::Main, true,
      [](Player& p, const Words& w) {
          p.host.chooserAnswers = {w.name};
@@ -319,8 +312,7 @@ const Command kCommands[] = {
          p.restarted();
          p.host.copies.clear();
      }},
-    // killed [gone | changed]: the program killed and started again with no team named; the
-    // team file loaded last is gone, or has a byte more
+    // killed [gone | changed]: killed and started again, the last team file gone or changed
     {"killed", Command::Main, true,
      [](Player& p, const Words& w) {
          p.restarted();
@@ -329,8 +321,7 @@ const Command kCommands[] = {
          }
          p.started(offerRecovery);
      }},
-    // pick COMBO ITEM: ITEM from the list of COMBO (cbPE_0 ... cbPE_9, cbPM, cbPA, cbPT, cbPL,
-    // cbdope)
+    // pick COMBO ITEM: from the list of cbPE_0 ... cbPE_9, cbPM, cbPA, cbPT, cbPL or cbdope
     {"pick", Command::Dialog, true, [](Player& p, const Words& w) { p.pick(w); }},
     // type COMBO TEXT: TEXT typed into COMBO
     {"type", Command::Dialog, true,
@@ -379,13 +370,14 @@ const Command kCommands[] = {
              p.fail("no message " + w.all);
          }
      }},
-    // question TEXT: the next question asked
+    // question TEXT: every question asked since the last question line, one at least
     {"question", Command::Anywhere, false,
      [](Player& p, const Words& w) {
-         if (p.asked >= p.host.questions.size() ||
-             p.host.questions[p.asked++].text != unescaped(w.all)) {
-             p.fail("no question " + w.all);
+         bool asked = p.asked < p.host.questions.size();
+         for (; p.asked < p.host.questions.size(); ++p.asked) {
+             asked = asked && p.host.questions[p.asked].text == unescaped(w.all);
          }
+         asked ? void() : p.fail("no question " + w.all);
      }},
 };
 
@@ -408,8 +400,7 @@ void Player::command(const std::string& line) {
     if (verb.empty() || verb[0] == '#' || (fuzzed && (ended || (known && !found->fuzzed)))) {
         return;
     }
-    // A line that names what is not there (a row 99, a missing file) is a script's fault, or
-    // in a fuzzed script one more line that cannot be played.
+    // A line naming what is not there (a row 99, a missing file) is a script's fault.
     try {
         words.k = indexed ? std::stoi(words.name.substr(underscore + 1)) : -1;
         can(known) ? found->play(*this, words) : void();
