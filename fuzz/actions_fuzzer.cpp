@@ -1,6 +1,5 @@
-// Sessions of user actions as the session player reads them (tests/support/Script.cpp),
-// grown from the sessions of tests/sessions: after every action the player checks
-// the program's promises, undo and redo included.
+// Sessions as the session player reads them (tests/support/Script.cpp), grown from those of
+// tests/sessions; the player checks the program's promises after every action.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>

@@ -1,11 +1,7 @@
-// Sessions of user actions written as text, played on the logic through the fake host, with
-// the values and messages they must give. One command a line; "#" starts a comment; a
-// command's last argument is the rest of its line; lines indented under `open` are played in
-// its orders dialog. The commands are the table in Script.cpp. Every action goes through the
-// program's own functions, and one no player can take fails the session: a list that is
-// disabled or hidden, an item not in the list, a sector column or a row not shown. After every
-// step the program's promises are checked (tests/support/Promises.h), and an undo must give back
-// exactly the roster before the last dialog, a redo the roster that undo left.
+// Sessions of user actions written as text (the commands are the table in Script.cpp), played
+// on the logic through the fake host with the values and messages they must give. An action no
+// player can take fails the session; after every step the promises (Promises.h) are checked,
+// and an undo or a redo must give back exactly the roster the steps lead to.
 #pragma once
 
 #include <string>
