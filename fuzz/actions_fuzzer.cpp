@@ -9,7 +9,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string broken =
-        rdo::test::playFuzzed(std::string(reinterpret_cast<const char*>(data), size));
+        rdo::test::playScript(std::string(reinterpret_cast<const char*>(data), size), true);
     if (!broken.empty()) {
         std::fprintf(stderr, "%s", broken.c_str());
         std::abort();

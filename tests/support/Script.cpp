@@ -92,15 +92,18 @@ struct Player {
 
     void fail(const std::string& what) { failures << "line " << at << ": " << what << '\n'; }
 
+    void promise(bool kept, const std::string& what) {
+        kept ? void() : fail("broken promise: " + what);
+    }
+
+    // The promises `broken`, one a line, as Promises.h gives them.
     void check(const std::string& broken) {
-        if (!broken.empty()) {
-            fail("broken promise: " + broken.substr(0, broken.size() - 1));
-        }
+        promise(broken.empty(), broken.substr(0, broken.size() - 1));
     }
 
     // A road no player can take fails a written session; a fuzzed one skips it.
     bool can(bool possible) {
-        check(possible || fuzzed ? "" : "a line no player can play\n");
+        promise(possible || fuzzed, "a line no player can play");
         return possible;
     }
 
@@ -131,13 +134,13 @@ struct Player {
     void step(std::vector<Roster>& from, std::vector<Roster>& to, bool (*act)(Session&, Host&)) {
         Roster was = roster;
         const bool moved = act(session, host);
-        check(moved == !from.empty() ? "" : "an undo or a redo with no step, or none with one\n");
+        promise(moved == !from.empty(), "an undo or a redo with no step, or none with one");
         if (moved && !from.empty()) {
             Roster expected = std::move(from.back());
             from.pop_back();
             std::tie(expected.sectors, expected.sectorsItems, expected.sectorsEnabled) =
                 std::tie(was.sectors, was.sectorsItems, was.sectorsEnabled);
-            check(roster == expected ? "" : "an undo or a redo gave another roster\n");
+            promise(roster == expected, "an undo or a redo gave another roster");
             to.push_back(std::move(was));
         }
     }
@@ -177,11 +180,9 @@ struct Player {
     void save(const std::string& path) {
         host.chooserAnswers = {path};
         const bool saved = saveOrders(session, host);
-        check(saved == (!path.empty() && !host.writeError) ? ""
-                                                           : "a save said other than it did\n");
-        check(!saved || host.files[path] == ordersFileBytes(roster)
-                  ? ""
-                  : "the orders file saved is not the orders shown\n");
+        promise(saved == (!path.empty() && !host.writeError), "a save said other than it did");
+        promise(!saved || host.files[path] == ordersFileBytes(roster),
+                "the orders file saved is not the orders shown");
         ended = ended || saved;
     }
 
@@ -218,27 +219,24 @@ struct Player {
         return words.field == "cbPE" && words.k >= 0 && words.k < dialog->sectorCount;
     }
 
-    // A pick from the list `words.field`, held to its limits when it brings no message.
-    void pick(const Words& words) {
+    // A pick from the list `w.field`, held to its limits when it brings no message.
+    void pick(const Words& w) {
         const std::size_t messages = host.messages.size();
         const OrdersDialog before = *dialog;
-        const RaceAllocation* allocation = allocationOf(words.field);
-        if (words.field == "cbdope") {
-            if (can(dialog->cbdopeVisible &&
-                    std::ranges::count(kDopingProducts, words.rest, &DopingProduct::choice))) {
-                pickDoping(*dialog, words.rest);
-            }
-        } else if (words.field == "cbPE") {
-            if (can(sector(words) && inList(words.rest, kSectorPELastItem))) {
-                pickSectorPE(*dialog, roster, host, words.k, words.rest);
-            }
-        } else if (can(allocation != kRaceAllocations.end() &&
-                       inList(words.rest, allocation->lastItem))) {
-            pickAllocation(*dialog, roster, host, *allocation, words.rest);
+        const RaceAllocation* allocation = allocationOf(w.field);
+        const bool dope = w.field == "cbdope", pe = w.field == "cbPE";
+        if (can(dope ? dialog->cbdopeVisible &&
+                           std::ranges::count(kDopingProducts, w.rest, &DopingProduct::choice)
+                : pe ? sector(w) && inList(w.rest, kSectorPELastItem)
+                     : allocation != kRaceAllocations.end() &&
+                           inList(w.rest, allocation->lastItem))) {
+            dope ? pickDoping(*dialog, w.rest)
+            : pe ? pickSectorPE(*dialog, roster, host, w.k, w.rest)
+                 : pickAllocation(*dialog, roster, host, *allocation, w.rest);
         }
         // A pick no player could make was not played: it changed nothing and promises nothing.
         check(host.messages.size() == messages && *dialog != before
-                  ? afterPick(roster, *dialog, words.field)
+                  ? afterPick(roster, *dialog, w.field)
                   : "");
     }
 };
@@ -405,7 +403,7 @@ void Player::command(const std::string& line) {
         words.k = indexed ? std::stoi(words.name.substr(underscore + 1)) : -1;
         can(known) ? found->play(*this, words) : void();
     } catch (const std::exception& error) {
-        check(fuzzed ? "" : std::string(error.what()) + '\n');
+        promise(fuzzed, error.what());
     }
     check(afterAction(roster, asLoaded, dialog));
     if (!dialog && roster.loaded && copyTrusted && !ended) {
@@ -415,7 +413,9 @@ void Player::command(const std::string& line) {
     }
 }
 
-std::string play(const std::string& script, bool fuzzed) {
+}  // namespace
+
+std::string playScript(const std::string& script, bool fuzzed) {
     Player player(fuzzed);
     std::istringstream in(script);
     for (std::string line; std::getline(in, line);) {
@@ -437,16 +437,6 @@ std::string play(const std::string& script, bool fuzzed) {
         player.failures << "unexpected message: " << player.host.messages[i] << '\n';
     }
     return player.failures.str();
-}
-
-}  // namespace
-
-std::string playScript(const std::string& script) {
-    return play(script, false);
-}
-
-std::string playFuzzed(const std::string& script) {
-    return play(script, true);
 }
 
 }  // namespace rdo::test

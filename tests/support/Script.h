@@ -9,12 +9,9 @@
 namespace rdo::test {
 
 /// Plays `script`; returns its failures, one line each, or an empty text. Every message shown
-/// must be expected by a `message` line.
-std::string playScript(const std::string& script);
-
-/// Plays `script` as a fuzzer does: lines that cannot be played, actions no player can take
-/// and lines that expect values are skipped, and the session ends with the program (a save
-/// written, a close let through). Returns the broken promises, or an empty text.
-std::string playFuzzed(const std::string& script);
+/// must be expected by a `message` line. A fuzzed script skips the lines that cannot be played,
+/// the actions no player can take and the lines that expect, and ends with the program (a save
+/// written, a close let through): only broken promises are returned.
+std::string playScript(const std::string& script, bool fuzzed = false);
 
 }  // namespace rdo::test
