@@ -1,6 +1,5 @@
-// Sessions of user actions as the session player reads them (tests/support/Script.cpp),
-// grown from the sessions of tests/sessions: after every action the player checks
-// the program's promises, undo and redo included.
+// Sessions as the session player reads them (tests/support/Script.cpp), grown from those of
+// tests/sessions; the player checks the program's promises after every action.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -10,7 +9,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string broken =
-        rdo::test::playFuzzed(std::string(reinterpret_cast<const char*>(data), size));
+        rdo::test::playScript(std::string(reinterpret_cast<const char*>(data), size), true);
     if (!broken.empty()) {
         std::fprintf(stderr, "%s", broken.c_str());
         std::abort();

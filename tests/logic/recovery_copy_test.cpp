@@ -1,16 +1,16 @@
 // A recovery copy gives back every byte of the orders; a torn copy or another file is no copy.
 #include <gtest/gtest.h>
 
+#include <numeric>
+
 #include "orderfile/RecoveryCopy.h"
 
 namespace rdo {
 namespace {
 
 TEST(RecoveryCopy, EveryByteBackAndNothingFromATornOrForeignCopy) {
-    std::string every;
-    for (int c = 0; c < 256; ++c) {
-        every += static_cast<char>(c);
-    }
+    std::string every(256, '\0');
+    std::iota(every.begin(), every.end(), '\0');
     const RecoveryCopy copy{teamFileId("/é\nquipe.cyc", every), {2025, 3, 4, 9, 5}, "10", every};
     const std::string bytes = recoveryCopyBytes(copy);
     const auto back = readRecoveryCopy(bytes);

@@ -20,14 +20,22 @@ TEST(Sessions, PlayAsWrittenKeepingThePromises) {
     }
 }
 
-// Beside the team 1 Alpha, 2 Blessé injured, 3 « Dopé, fils », 4 Delta: orders of another team,
-// or holding a value the game could not read, each in tests/sessions/files/saved/.
+// Saved orders beside the team 1 Alpha, 2 Blessé injured, 3 « Dopé, fils », 4 Delta are left
+// aside with the reason: another team's, holding a value the game could not read (each in
+// tests/sessions/files/saved/), or unreadable (as without the right to read them, "").
 TEST(TakeUp, SavedOrdersLeftAsideWithTheReason) {
+    struct Denying : FakeHost {
+        bool denied = false;
+        FileRead readFile(const std::string& path, std::size_t maxBytes) override {
+            return denied && path.ends_with(".ord") ? FileRead{{}, "Permission non accordée"}
+                                                    : FakeHost::readFile(path, maxBytes);
+        }
+    };
     const std::string count = " au lieu de 5 : le nom de l'équipe, puis une ligne par coureur",
                       alpha = "la ligne 2, celle du coureur Alpha (clé 1), donne « ",
                       blesse = "la ligne 3, celle du coureur Blessé (clé 2), ",
                       delta = "la ligne 5, celle du coureur Delta (clé 4), ";
-    const std::pair<const char*, std::string> refusals[] = {
+    const std::pair<std::string, std::string> refusals[] = {
         {"other-team", "la ligne 1 donne l'équipe « Team B » au lieu de « Team »"},
         {"one-less", "il compte 4 lignes" + count},
         {"one-more", "il compte 6 lignes" + count},
@@ -44,32 +52,22 @@ TEST(TakeUp, SavedOrdersLeftAsideWithTheReason) {
         {"work-2", alpha + "2 » pour le travail du secteur 3, où le jeu attend 0 ou 1"},
         {"negative-pm", alpha + "-3 » pour PM, où le jeu attend un nombre entier positif ou nul"},
         {"pe-fraction", alpha + "2.5 » pour les PE du secteur 1, où le jeu attend un nombre entier "
-                                "positif ou nul"}};
+                                "positif ou nul"},
+        {"", "Permission non accordée"}};
+    const std::string team =
+        teamFile({"1|0|0|0|Alpha", "2|3|0|0|Blessé", "3|0|2|4|Dopé, fils", "4|0|0|0|Delta"});
     for (const auto& [file, reason] : refusals) {
-        EXPECT_EQ(playScript("beside tests/sessions/files/saved/" + std::string(file) +
-                             ".ord\nteam 1|0|0|0|Alpha; 2|3|0|0|Blessé; 3|0|2|4|Dopé, fils; "
-                             "4|0|0|0|Delta\nmessage Les ordres enregistrés dans « equipe.ord » ne "
-                             "sont pas repris : " +
-                             reason + ".\\n\\nL'équipe est chargée sans ordres.\nexpect cptsel 0"),
-                  "")
-            << file;
+        Denying host;
+        host.denied = file.empty();
+        const std::string saved = "tests/sessions/files/saved/" + file + ".ord";
+        host.files = {{"/t/e.cyc", team}, {"/t/e.ord", host.denied ? "" : sourceFile(saved)}};
+        Session session;
+        EXPECT_TRUE(loadTeam(session, host, "/t/e.cyc") && session.roster.cptsel == "0");
+        const std::string said =
+            "Les ordres enregistrés dans « e.ord » ne sont pas repris : " + reason +
+            ".\n\nL'équipe est chargée sans ordres.";
+        EXPECT_EQ(host.messages, std::vector{said}) << file;
     }
-}
-
-// Orders found beside the team but unreadable, as without the right to read them.
-TEST(TakeUp, UnreadableSavedOrdersNamedWithTheSystemsReason) {
-    struct Unreadable : FakeHost {
-        FileRead readFile(const std::string& path, std::size_t maxBytes) override {
-            return path.ends_with(".ord") ? FileRead{{}, "Permission non accordée"}
-                                          : FakeHost::readFile(path, maxBytes);
-        }
-    } host;
-    host.files = {{"/t/e.cyc", teamFile({"1|0|0|0|Alpha"})}, {"/t/e.ord", ""}};
-    Session session;
-    EXPECT_TRUE(loadTeam(session, host, "/t/e.cyc"));
-    EXPECT_EQ(host.messages, std::vector<std::string>{
-                                 "Les ordres enregistrés dans « e.ord » ne sont pas repris : "
-                                 "Permission non accordée.\n\nL'équipe est chargée sans ordres."});
 }
 
 }  // namespace

@@ -19,31 +19,19 @@ namespace {
 
 constexpr const char* kTeamPath = "/t/equipe.cyc";
 
-template <typename Struct, std::size_t n>
-std::string Struct::*named(const std::pair<const char*, std::string Struct::*> (&table)[n],
-                           const std::string& name) {
-    const auto* found = std::ranges::find(table, name, [](const auto& row) { return row.first; });
-    return found == std::end(table) ? nullptr : found->second;
-}
-
-std::string RosterRow::*rowText(const std::string& name) {
-    static const std::pair<const char*, std::string RosterRow::*> texts[] = {
-        {"nom1", &RosterRow::nom1}, {"N1", &RosterRow::N1},         {"P1", &RosterRow::P1},
-        {"SP1", &RosterRow::SP1},   {"RO1", &RosterRow::RO1},       {"GR1", &RosterRow::GR1},
-        {"Ene1", &RosterRow::Ene1}, {"bless1", &RosterRow::bless1}, {"Dope1", &RosterRow::Dope1},
-        {"PM1", &RosterRow::PM1},   {"Pays1", &RosterRow::Pays1},   {"PTplus", &RosterRow::PTplus}};
-    return named(texts, name);
-}
-
-std::string Roster::*rosterText(const std::string& name) {
-    static const std::pair<const char*, std::string Roster::*> texts[] = {
-        {"cEquipe", &Roster::cEquipe},
-        {"PE", &Roster::PE},
-        {"K", &Roster::K},
-        {"cptsel", &Roster::cptsel},
-        {"sectors", &Roster::sectors},
-        {"PE_USED", &Roster::PE_USED}};
-    return named(texts, name);
+// A row as shown: its texts joined by "|", then inUse, checkVisible, Check1, ordersVisible and
+// dopeOnRed as digits.
+std::string shown(const RosterRow& r) {
+    std::string texts;
+    for (const std::string* text : {&r.nom1, &r.N1, &r.P1, &r.Pays1, &r.SP1, &r.RO1, &r.GR1,
+                                    &r.Ene1, &r.bless1, &r.Dope1, &r.PM1}) {
+        texts += *text + '|';
+    }
+    for (const int flag :
+         {int{r.inUse}, int{r.checkVisible}, r.Check1, int{r.ordersVisible}, int{r.dopeOnRed}}) {
+        texts += std::to_string(flag);
+    }
+    return texts;
 }
 
 // The race allocation of the combo `name` ("cbPM"), or the end of the table.
@@ -79,8 +67,7 @@ std::string treeFile(const std::string& path) {
     return sourceFile(path.find("..") == path.npos ? path : throw std::invalid_argument("outside"));
 }
 
-// A command's words: in "pick cbPE_3 2", the name cbPE_3 (element k = 3 of the field cbPE) and
-// the rest "2"; `all` is the whole line after the verb.
+// In "pick cbPE_3 2": name cbPE_3, field cbPE, k 3, rest "2"; `all` follows the verb.
 struct Words {
     std::string name, field, rest, all;
     int k = -1;
@@ -105,16 +92,18 @@ struct Player {
 
     void fail(const std::string& what) { failures << "line " << at << ": " << what << '\n'; }
 
-    void check(const std::string& broken) {
-        if (!broken.empty()) {
-            fail("broken promise: " + broken.substr(0, broken.size() - 1));
-        }
+    void promise(bool kept, const std::string& what) {
+        kept ? void() : fail("broken promise: " + what);
     }
 
-    // A session cannot pass on a road no player can take: a written session fails on it, and
-    // a fuzzed one skips it.
+    // The promises `broken`, one a line, as Promises.h gives them.
+    void check(const std::string& broken) {
+        promise(broken.empty(), broken.substr(0, broken.size() - 1));
+    }
+
+    // A road no player can take fails a written session; a fuzzed one skips it.
     bool can(bool possible) {
-        check(possible || fuzzed ? "" : "a line no player can play\n");
+        promise(possible || fuzzed, "a line no player can play");
         return possible;
     }
 
@@ -131,10 +120,8 @@ struct Player {
         }
     }
 
-    // A team loaded by `load`: orders taken up, saved or from a recovery copy, are a step back
-    // to the team as loaded.
-    template <typename Load>
-    void started(Load load) {
+    // Orders taken up at a load, saved or from a recovery copy, are a step from the team.
+    void started(bool (*load)(Session&, Host&)) {
         load(session, host);
         if (roster.loaded) {
             asLoaded = loadedRoster(teamBytes);
@@ -147,13 +134,13 @@ struct Player {
     void step(std::vector<Roster>& from, std::vector<Roster>& to, bool (*act)(Session&, Host&)) {
         Roster was = roster;
         const bool moved = act(session, host);
-        check(moved == !from.empty() ? "" : "an undo or a redo with no step, or none with one\n");
+        promise(moved == !from.empty(), "an undo or a redo with no step, or none with one");
         if (moved && !from.empty()) {
             Roster expected = std::move(from.back());
             from.pop_back();
             std::tie(expected.sectors, expected.sectorsItems, expected.sectorsEnabled) =
                 std::tie(was.sectors, was.sectorsItems, was.sectorsEnabled);
-            check(roster == expected ? "" : "an undo or a redo gave another roster\n");
+            promise(roster == expected, "an undo or a redo gave another roster");
             to.push_back(std::move(was));
         }
     }
@@ -193,18 +180,20 @@ struct Player {
     void save(const std::string& path) {
         host.chooserAnswers = {path};
         const bool saved = saveOrders(session, host);
-        check(saved == (!path.empty() && !host.writeError) ? ""
-                                                           : "a save said other than it did\n");
-        check(!saved || host.files[path] == ordersFileBytes(roster)
-                  ? ""
-                  : "the orders file saved is not the orders shown\n");
+        promise(saved == (!path.empty() && !host.writeError), "a save said other than it did");
+        promise(!saved || host.files[path] == ordersFileBytes(roster),
+                "the orders file saved is not the orders shown");
         ended = ended || saved;
     }
 
     std::string value(const Words& words) {
         const std::string& field = words.field;
+        const auto text = dialogText(field);
+        std::string filters;
+        for (const std::string& filter : host.filtersAsked) {
+            filters += (filters.empty() ? "" : " ; ") + filter;
+        }
         if (dialog) {
-            const auto text = dialogText(field);
             return field == "Check1"        ? std::to_string(dialog->Check1.at(words.k))
                    : field == "cbPE"        ? dialog->cbPE.at(words.k)
                    : field == "sectorCount" ? std::to_string(dialog->sectorCount)
@@ -212,59 +201,42 @@ struct Player {
                    : text                                        ? dialog->*text
                                                                  : "(?)";
         }
-        if (words.k < 0) {
-            const auto text = rosterText(field);
-            std::string filters;
-            for (const std::string& filter : host.filtersAsked) {
-                filters += (filters.empty() ? "" : " ; ") + filter;
-            }
-            return field == "dialogs"   ? std::to_string(host.dialogsShown)
-                   : field == "copies"  ? std::to_string(host.copies.size())
-                   : field == "ended"   ? std::to_string(ended)
-                   : field == "filters" ? filters
-                   : text               ? roster.*text
-                                        : "(?)";
-        }
-        RosterRow& row = roster.rows.at(static_cast<std::size_t>(words.k));
-        const auto text = rowText(field);
-        const std::pair<const char*, int> flags[] = {{"inUse", row.inUse},
-                                                     {"checkVisible", row.checkVisible},
-                                                     {"Check1", row.Check1},
-                                                     {"ordersVisible", row.ordersVisible},
-                                                     {"dopeOnRed", row.dopeOnRed}};
-        for (const auto& [flag, set] : flags) {
-            if (field == flag) {
-                return std::to_string(set);
-            }
-        }
-        return field == "line" ? ordersLine(row) : text ? row.*text : "(?)";
+        const auto row = [&] { return roster.rows.at(static_cast<std::size_t>(words.k)); };
+        return field == "row"    ? shown(row())
+               : field == "line" ? ordersLine(row())
+               : field == "team"
+                   ? roster.cEquipe + '|' + roster.PE + '|' + roster.PM + '|' + roster.K
+               : field == "cptsel"  ? roster.cptsel
+               : field == "PE_USED" ? roster.PE_USED
+               : field == "dialogs" ? std::to_string(host.dialogsShown)
+               : field == "copies"  ? std::to_string(host.copies.size())
+               : field == "ended"   ? std::to_string(ended)
+               : field == "filters" ? filters
+                                    : "(?)";
     }
 
     bool sector(const Words& words) const {
         return words.field == "cbPE" && words.k >= 0 && words.k < dialog->sectorCount;
     }
 
-    // A pick from the list `words.field`, held to its limits when it brings no message.
-    void pick(const Words& words) {
+    // A pick from the list `w.field`, held to its limits when it brings no message.
+    void pick(const Words& w) {
         const std::size_t messages = host.messages.size();
         const OrdersDialog before = *dialog;
-        const RaceAllocation* allocation = allocationOf(words.field);
-        if (words.field == "cbdope") {
-            if (can(dialog->cbdopeVisible &&
-                    std::ranges::count(kDopingProducts, words.rest, &DopingProduct::choice))) {
-                pickDoping(*dialog, words.rest);
-            }
-        } else if (words.field == "cbPE") {
-            if (can(sector(words) && inList(words.rest, kSectorPELastItem))) {
-                pickSectorPE(*dialog, roster, host, words.k, words.rest);
-            }
-        } else if (can(allocation != kRaceAllocations.end() &&
-                       inList(words.rest, allocation->lastItem))) {
-            pickAllocation(*dialog, roster, host, *allocation, words.rest);
+        const RaceAllocation* allocation = allocationOf(w.field);
+        const bool dope = w.field == "cbdope", pe = w.field == "cbPE";
+        if (can(dope ? dialog->cbdopeVisible &&
+                           std::ranges::count(kDopingProducts, w.rest, &DopingProduct::choice)
+                : pe ? sector(w) && inList(w.rest, kSectorPELastItem)
+                     : allocation != kRaceAllocations.end() &&
+                           inList(w.rest, allocation->lastItem))) {
+            dope ? pickDoping(*dialog, w.rest)
+            : pe ? pickSectorPE(*dialog, roster, host, w.k, w.rest)
+                 : pickAllocation(*dialog, roster, host, *allocation, w.rest);
         }
         // A pick no player could make was not played: it changed nothing and promises nothing.
         check(host.messages.size() == messages && *dialog != before
-                  ? afterPick(roster, *dialog, words.field)
+                  ? afterPick(roster, *dialog, w.field)
                   : "");
     }
 };
@@ -278,29 +250,22 @@ struct Command {
 
 // One row per command, its arguments in the comment.
 const Command kCommands[] = {
-    // team [FILE]: a team file of the source tree through « btOpen »; none: the chooser
-    // cancelled. team K|W|C|D|NAME; ...: a made-up team, a rider each: key, injury weeks,
-    // doping code and detail, name
+    // team [FILE | K|W|C|D|NAME; ...]: « btOpen », the chooser cancelled, or a file of the
+    // source tree, or a made-up team of riders: key, injury weeks, doping code and detail, name
     {"team", Command::Main, true,
      [](Player& p, const Words& w) { p.can(!p.roster.loaded) ? p.team(w.all) : void(); }},
     // beside FILE: FILE of the source tree stands beside the next team file, its saved orders
     {"beside", Command::Main, true,
      [](Player& p, const Words& w) { p.host.files["/t/equipe.ord"] = treeFile(w.all); }},
-    // answers ANSWER...: the next questions are answered Yes, No, Save, Discard, Cancel; past
-    // these, with Escape
+    // answers Yes|No|Save|Discard|Cancel...: to the next questions; past these, Escape
     {"answers", Command::Anywhere, true,
      [](Player& p, const Words& w) {
-         static const std::pair<const char*, Answer> names[] = {{"Save", Answer::Save},
-                                                                {"Discard", Answer::Discard},
-                                                                {"Cancel", Answer::Cancel},
-                                                                {"Yes", Answer::Yes},
-                                                                {"No", Answer::No}};
+         static const std::string names[] = {"Save", "Discard", "Cancel", "Yes", "No"};
          std::istringstream in(w.all);
          for (std::string word; in >> word;) {
-             const auto* answer = std::ranges::find(names, word, [](auto& n) { return n.first; });
-             p.host.answers.push_back(answer != std::end(names)
-                                          ? answer->second
-                                          : throw std::invalid_argument("no answer " + word));
+             const auto at = std::ranges::find(names, word) - std::begin(names);
+             p.host.answers.push_back(at < 5 ? static_cast<Answer>(at)
+                                             : throw std::invalid_argument("no answer " + word));
          }
      }},
     // sectors ITEM: a pick in « Nb de Secteurs »
@@ -317,8 +282,8 @@ const Command kCommands[] = {
              typeSectors(p.roster, w.rest);
          }
      }},
-    // open ROW: a double-click on the name of ROW; the lines indented under it are played in its
-    // orders dialog, closed from its title bar at the end of the block if still open
+    // open ROW: a double-click on its name; the lines indented under it are played in its
+    // dialog, then closed from its title bar if still open
     {"open", Command::Main, true, [](Player& p, const Words& w) { p.open(std::stoi(w.name)); }},
     {"undo", Command::Main, true,  // Ctrl+Z
      [](Player& p, const Words&) { p.step(p.back, p.ahead, undoStep); }},
@@ -333,7 +298,7 @@ const Command kCommands[] = {
     // save [PATH]: « Enregistrer Ordres », the chooser answering PATH or cancelled
     {"save", Command::Main, true,
      [](Player& p, const Words& w) { p.can(p.roster.loaded) ? p.save(w.name) : void(); }},
-    // close [PATH]: the main window closed from its title bar; PATH answers a save's chooser
+    // close [PATH]: the main window closed from its title bar, PATH a save's chooser answer
     {"close", Command::Main, true,
      [](Player& p, const Words& w) {
          p.host.chooserAnswers = {w.name};
@@ -345,8 +310,7 @@ const Command kCommands[] = {
          p.restarted();
          p.host.copies.clear();
      }},
-    // killed [gone | changed]: the program killed and started again with no team named; the
-    // team file loaded last is gone, or has a byte more
+    // killed [gone | changed]: killed and started again, the last team file gone or changed
     {"killed", Command::Main, true,
      [](Player& p, const Words& w) {
          p.restarted();
@@ -355,8 +319,7 @@ const Command kCommands[] = {
          }
          p.started(offerRecovery);
      }},
-    // pick COMBO ITEM: ITEM from the list of COMBO (cbPE_0 ... cbPE_9, cbPM, cbPA, cbPT, cbPL,
-    // cbdope)
+    // pick COMBO ITEM: from the list of cbPE_0 ... cbPE_9, cbPM, cbPA, cbPT, cbPL or cbdope
     {"pick", Command::Dialog, true, [](Player& p, const Words& w) { p.pick(w); }},
     // type COMBO TEXT: TEXT typed into COMBO
     {"type", Command::Dialog, true,
@@ -388,10 +351,10 @@ const Command kCommands[] = {
      [](Player& p, const Words& w) {
          p.host.files[w.name] == treeFile(w.rest) ? void() : p.fail(w.name + " is not " + w.rest);
      }},
-    // expect NAME VALUE: in a dialog block the dialog's values, else the roster's; a row's as
-    // NAME_ROW (PE2_0, line_0: its orders line); `dialogs` the dialogs shown, `filters` the
-    // choosers' filters joined by " ; ", `copies` the recovery copies kept, `ended` whether the
-    // program has ended
+    // expect NAME VALUE: in a dialog block a list (cbPE_3, cbdope), a work box (Check1_3) or
+    // sectorCount; else row_ROW (a row as shown), line_ROW (its orders line), team (cEquipe, PE,
+    // PM and K joined by "|"), cptsel, PE_USED, dialogs (shown), filters (the choosers', joined
+    // by " ; "), copies (recovery copies kept) or ended (the program has ended)
     {"expect", Command::Anywhere, false,
      [](Player& p, const Words& w) {
          if (p.value(w) != w.rest) {
@@ -405,13 +368,14 @@ const Command kCommands[] = {
              p.fail("no message " + w.all);
          }
      }},
-    // question TEXT: the next question asked
+    // question TEXT: every question asked since the last question line, one at least
     {"question", Command::Anywhere, false,
      [](Player& p, const Words& w) {
-         if (p.asked >= p.host.questions.size() ||
-             p.host.questions[p.asked++].text != unescaped(w.all)) {
-             p.fail("no question " + w.all);
+         bool asked = p.asked < p.host.questions.size();
+         for (; p.asked < p.host.questions.size(); ++p.asked) {
+             asked = asked && p.host.questions[p.asked].text == unescaped(w.all);
          }
+         asked ? void() : p.fail("no question " + w.all);
      }},
 };
 
@@ -434,13 +398,12 @@ void Player::command(const std::string& line) {
     if (verb.empty() || verb[0] == '#' || (fuzzed && (ended || (known && !found->fuzzed)))) {
         return;
     }
-    // A line that names what is not there (a row 99, a missing file) is a script's fault, or
-    // in a fuzzed script one more line that cannot be played.
+    // A line naming what is not there (a row 99, a missing file) is a script's fault.
     try {
         words.k = indexed ? std::stoi(words.name.substr(underscore + 1)) : -1;
         can(known) ? found->play(*this, words) : void();
     } catch (const std::exception& error) {
-        check(fuzzed ? "" : std::string(error.what()) + '\n');
+        promise(fuzzed, error.what());
     }
     check(afterAction(roster, asLoaded, dialog));
     if (!dialog && roster.loaded && copyTrusted && !ended) {
@@ -450,7 +413,9 @@ void Player::command(const std::string& line) {
     }
 }
 
-std::string play(const std::string& script, bool fuzzed) {
+}  // namespace
+
+std::string playScript(const std::string& script, bool fuzzed) {
     Player player(fuzzed);
     std::istringstream in(script);
     for (std::string line; std::getline(in, line);) {
@@ -472,16 +437,6 @@ std::string play(const std::string& script, bool fuzzed) {
         player.failures << "unexpected message: " << player.host.messages[i] << '\n';
     }
     return player.failures.str();
-}
-
-}  // namespace
-
-std::string playScript(const std::string& script) {
-    return play(script, false);
-}
-
-std::string playFuzzed(const std::string& script) {
-    return play(script, true);
 }
 
 }  // namespace rdo::test
