@@ -13,8 +13,8 @@ namespace rdo::test {
 
 /// After any action, `asLoaded` the team as loaded and `open` the dialog when one is open:
 /// lists of ten entries, a row's PE the sum of its sectors', at most five worked sectors, and an
-/// orders file of CR LF lines that the program reads back over the team as loaded to the same
-/// bytes (one line per rider in use, 28 values the game can read).
+/// orders file that reads back over the team as loaded to the same bytes (one line per rider
+/// in use, 28 values the game can read).
 std::string afterAction(const Roster& roster, const Roster& asLoaded, const OrdersDialog* open);
 
 /// After « Sélectionner » or « Au repos »: the counter and the totals are the rows' sums.
