@@ -98,7 +98,10 @@ struct MonkeyHost : QtHost {
 };
 
 struct Monkey : QObject {
-    Monkey() { clock.start(); }
+    Monkey() {
+        clock.start();
+        host.loaded = ordersFileBytes(asLoaded);
+    }
     long limit = LONG_MAX;  // events
     qint64 ms = LLONG_MAX;
     long count = 0, boxes = 0;  // events played, ticks that found a message box open
@@ -107,7 +110,6 @@ struct Monkey : QObject {
     MonkeyHost host{folder.path()};
     std::unique_ptr<Guide> guide;
     const Roster asLoaded = test::loadedRoster(test::sourceFile("examples/equipe-exemple.cyc"));
-    QPointer<QDialog> hooked;
     QPointer<QComboBox> picked;  // checked once its handler is done, unless it brought a box
 
     // Acts on the open list, the modal window or the main window. The next event
@@ -126,7 +128,6 @@ struct Monkey : QObject {
             }
             guide = makeMainWindow(host);
             guide->show();
-            host.loaded.clear();
             if (host.record) {
                 guide->openTeamFile(kExample);
             }
@@ -151,22 +152,17 @@ struct Monkey : QObject {
         }
     }
 
+    void pickedFrom() { picked = qobject_cast<QComboBox*>(sender()); }
+
     // The promises over the roster the window shows, the dialog open and the recovery copy.
     void check(QWidget* modal) {
         const Roster& roster = guide->roster();
-        if (roster.loaded && host.loaded.empty()) {
-            host.loaded = ordersFileBytes(roster);
-            host.changing(host.loaded, [] {});
-        }
         if (qobject_cast<QMessageBox*>(modal)) {  // a handler waits for the box
             ++boxes;
             return;
         }
-        if (auto* dialog = qobject_cast<QDialog*>(modal); dialog && dialog != hooked) {
-            hooked = dialog;
-            for (PickList* list : dialog->findChildren<PickList*>()) {
-                connect(list, &PickList::picked, this, [this, list] { picked = list; });
-            }
+        for (PickList* list : modal ? modal->findChildren<PickList*>() : QList<PickList*>()) {
+            connect(list, &PickList::picked, this, &Monkey::pickedFrom, Qt::UniqueConnection);
         }
         std::string broken = host.broken + test::afterAction(roster, asLoaded, host.dialog);
         if (picked && host.dialog) {
@@ -229,23 +225,6 @@ struct Monkey : QObject {
     }
 };
 
-// Started again after a kill: answers the recovery question as Enter does (Yes), saves, and
-// gives the orders file saved; `asked` tells whether the question came.
-QByteArray resume(const QString& folder, bool& asked) {
-    MonkeyHost host(folder);
-    host.sure = true;
-    const auto guide = makeMainWindow(host);
-    guide->show();
-    guide->offerRecoveryCopies();
-    if (!guide->roster().loaded) {
-        guide->openTeamFile(kExample);
-    }
-    guide->findChild<QPushButton*>("btSave")->click();
-    asked = host.asked;
-    QFile saved(host.saved);
-    return saved.open(QIODevice::ReadOnly) ? saved.readAll() : QByteArray();
-}
-
 // Plays sessions in a program of their own, killed after the n-th change of the copy began,
 // within its write or at a random moment later, then started again: the orders saved must be
 // those a save would have written before the kill, or during a change those after it.
@@ -277,8 +256,19 @@ int kills(const QString& self, int rounds) {
                 loaded = loaded.isEmpty() ? done : loaded;
             }
         }
-        bool asked = false;
-        const QByteArray saved = resume(folder.path(), asked);
+        // Started again: the recovery question answered as Enter does (Yes), the orders saved.
+        MonkeyHost again(folder.path());
+        again.sure = true;
+        const auto guide = makeMainWindow(again);
+        guide->show();
+        guide->offerRecoveryCopies();
+        if (!guide->roster().loaded) {
+            guide->openTeamFile(kExample);
+        }
+        guide->findChild<QPushButton*>("btSave")->click();
+        QFile file(again.saved);
+        const QByteArray saved = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        const bool asked = again.asked;
         std::printf("kill %d: seed %llu, %s after %lld changes%s; %s\n", round,
                     static_cast<unsigned long long>(seed), inWrite ? "in a write" : "later",
                     out.count("\nP "), pending.isEmpty() ? "" : ", one under way",
@@ -322,6 +312,7 @@ int main(int argc, char* argv[]) {
     if (arguments.value(2) == "--child") {  // played until killed
         monkey.host.setRecoveryFolder(arguments.value(3));
         monkey.host.record = true;
+        monkey.host.changing(monkey.host.loaded, [] {});  // the orders as loaded
     } else if (argc > 2) {
         monkey.limit = arguments[2].toLong();
     } else {
