@@ -48,19 +48,28 @@ constexpr Qt::Key kKeys[] = {
 
 constexpr const char* kExample = RDO_SOURCE_DIR "/examples/equipe-exemple.cyc";
 
-// The file choosers answer the example team, or an orders file in `folder`, a folder or a
-// cancel, unless `sure`; then every question gets the answer of Enter.
-struct MonkeyHost : QtHost {
-    explicit MonkeyHost(const QString& in) : folder(in) {
+// The monkey is the program's host too: the file choosers answer the example team, or an
+// orders file in `folder`, a folder or a cancel, unless `sure`; then every question gets the
+// answer of Enter.
+struct Monkey : QtHost {
+    explicit Monkey(const QString& in) : folder(in) {
         setRecoveryFolder(in);
         // The remembered folders too: the player's own settings stay untouched.
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, in);
+        clock.start();
     }
     QString folder, saved;
     bool sure = false, asked = false, record = false;
-    std::string loaded;              // the orders as loaded
+    long limit = LONG_MAX, count = 0, boxes = 0;  // events at most, played, ticks under a box
+    qint64 ms = LLONG_MAX;                        // time played at most
+    QElapsedTimer clock;
+    const Roster asLoaded = test::loadedRoster(test::sourceFile("examples/equipe-exemple.cyc"));
+    const std::string loaded = ordersFileBytes(asLoaded);
+    std::unique_ptr<Guide> guide;
     OrdersDialog* dialog = nullptr;  // the one open
-    std::string broken;              // the promises a dialog left by its buttons broke
+    std::string closings;            // the promises a dialog closed or a save broke
+    QPointer<QComboBox> picked;      // checked once its handler is done, unless it brought a box
+
     std::string chooseFile(const std::string&, ChooserPurpose purpose) override {
         saved = below(5) == 0 && !sure ? folder : folder + "/ordres.ord";
         return below(10) == 0 && !sure           ? std::string()
@@ -93,24 +102,8 @@ struct MonkeyHost : QtHost {
         dialog = &shown;
         QtHost::showOrdersDialog(roster, shown);
         dialog = nullptr;
-        broken += shown.closed ? test::afterDialog(roster) : "";
+        closings += shown.closed ? test::afterDialog(roster) : "";
     }
-};
-
-struct Monkey : QObject {
-    Monkey() {
-        clock.start();
-        host.loaded = ordersFileBytes(asLoaded);
-    }
-    long limit = LONG_MAX;  // events
-    qint64 ms = LLONG_MAX;
-    long count = 0, boxes = 0;  // events played, ticks that found a message box open
-    QElapsedTimer clock;
-    QTemporaryDir folder;
-    MonkeyHost host{folder.path()};
-    std::unique_ptr<Guide> guide;
-    const Roster asLoaded = test::loadedRoster(test::sourceFile("examples/equipe-exemple.cyc"));
-    QPointer<QComboBox> picked;  // checked once its handler is done, unless it brought a box
 
     // Acts on the open list, the modal window or the main window. The next event
     // runs in the innermost event loop, so also in a modal window this one opens.
@@ -119,16 +112,16 @@ struct Monkey : QObject {
         QWidget* popup = QApplication::activePopupWidget();
         if (!modal && (!guide || !guide->isVisible())) {  // a save ends the program
             if (guide) {
-                QFile file(host.saved);
+                QFile file(saved);
                 if (!file.open(QIODevice::ReadOnly) ||
                     file.readAll().toStdString() != ordersFileBytes(guide->roster())) {
-                    host.broken += "the orders file saved is not the orders shown\n";
+                    closings += "the orders file saved is not the orders shown\n";
                 }
                 file.remove();
             }
-            guide = makeMainWindow(host);
+            guide = makeMainWindow(*this);
             guide->show();
-            if (host.record) {
+            if (record) {
                 guide->openTeamFile(kExample);
             }
         }
@@ -164,20 +157,18 @@ struct Monkey : QObject {
         for (PickList* list : modal ? modal->findChildren<PickList*>() : QList<PickList*>()) {
             connect(list, &PickList::picked, this, &Monkey::pickedFrom, Qt::UniqueConnection);
         }
-        std::string broken = host.broken + test::afterAction(roster, asLoaded, host.dialog);
-        if (picked && host.dialog) {
-            broken += test::afterPick(roster, *host.dialog, picked->objectName().toStdString());
+        std::string broken = closings + test::afterAction(roster, asLoaded, dialog);
+        if (picked && dialog) {
+            broken += test::afterPick(roster, *dialog, picked->objectName().toStdString());
         }
         picked = nullptr;
         if (!modal && roster.loaded) {
-            const std::vector<StoredCopy> copies = host.recoveryCopies();
-            broken +=
-                test::recovery(roster, host.loaded,
-                               copies.empty() ? std::nullopt : std::optional(copies[0].bytes));
+            const std::vector<StoredCopy> copies = recoveryCopies();
+            broken += test::recovery(
+                roster, loaded, copies.empty() ? std::nullopt : std::optional(copies[0].bytes));
         }
         if (!broken.empty()) {
-            std::fprintf(stderr, "monkey: event %ld: %s", count, broken.c_str());
-            std::abort();
+            qFatal("monkey: event %ld: %s", count, broken.c_str());
         }
     }
 
@@ -241,8 +232,7 @@ int kills(const QString& self, int rounds) {
             child.waitForReadyRead(5);
             out += child.readAllStandardOutput();
         }
-        const bool inWrite = pick() % 2;
-        QThread::usleep(inWrite ? pick() % 1000 : pick() % 300000);
+        QThread::usleep(pick() % 2 ? pick() % 1000 : pick() % 300000);  // in its write, or later
         const bool alive = child.state() == QProcess::Running;
         child.kill();
         child.waitForFinished();
@@ -257,7 +247,7 @@ int kills(const QString& self, int rounds) {
             }
         }
         // Started again: the recovery question answered as Enter does (Yes), the orders saved.
-        MonkeyHost again(folder.path());
+        Monkey again(folder.path());
         again.sure = true;
         const auto guide = makeMainWindow(again);
         guide->show();
@@ -269,10 +259,9 @@ int kills(const QString& self, int rounds) {
         QFile file(again.saved);
         const QByteArray saved = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
         const bool asked = again.asked;
-        std::printf("kill %d: seed %llu, %s after %lld changes%s; %s\n", round,
-                    static_cast<unsigned long long>(seed), inWrite ? "in a write" : "later",
-                    out.count("\nP "), pending.isEmpty() ? "" : ", one under way",
-                    asked ? "question, Yes" : "no question");
+        std::printf("kill %d: seed %llu, %lld changes%s; %s\n", round,
+                    static_cast<unsigned long long>(seed), out.count("\nP "),
+                    pending.isEmpty() ? "" : ", one under way", asked ? "asked" : "not asked");
         if (!alive || saved.isEmpty() || (saved != done && saved != pending) ||
             asked != (saved != loaded)) {
             std::fprintf(stderr, "kills: ended before the kill, or other orders saved\n%s\n",
@@ -308,11 +297,12 @@ int main(int argc, char* argv[]) {
     const std::uint64_t seed = given.isEmpty() ? std::random_device{}() : given.toULongLong();
     std::printf("monkey: seed %llu\n", static_cast<unsigned long long>(seed));
     rdo::rng.seed(seed);
-    rdo::Monkey monkey;
+    QTemporaryDir folder;
+    rdo::Monkey monkey(folder.path());
     if (arguments.value(2) == "--child") {  // played until killed
-        monkey.host.setRecoveryFolder(arguments.value(3));
-        monkey.host.record = true;
-        monkey.host.changing(monkey.host.loaded, [] {});  // the orders as loaded
+        monkey.setRecoveryFolder(arguments.value(3));
+        monkey.record = true;
+        monkey.changing(monkey.loaded, [] {});  // the orders as loaded
     } else if (argc > 2) {
         monkey.limit = arguments[2].toLong();
     } else {
