@@ -222,7 +222,7 @@ int kills(const QString& self, int rounds) {
         const auto seed = pick();
         QProcess child;
         child.start(self, {QString::number(seed), "--child", folder.path()});
-        const auto writes = 2 + static_cast<qsizetype>(pick() % 8);  // the first, as loaded
+        const auto writes = 2 + static_cast<qsizetype>(pick() % 40);  // the first, as loaded
         QByteArray out;
         while (child.state() != QProcess::NotRunning && out.count("\nP ") < writes) {
             child.waitForReadyRead(5);
@@ -254,12 +254,12 @@ int kills(const QString& self, int rounds) {
         guide->findChild<QPushButton*>("btSave")->click();
         QFile file(again.saved);
         const QByteArray saved = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-        const bool asked = again.asked;
         std::printf("kill %d: seed %llu, %lld changes%s; %s\n", round,
                     static_cast<unsigned long long>(seed), out.count("\nP "),
-                    pending.isEmpty() ? "" : ", one under way", asked ? "asked" : "not asked");
+                    pending.isEmpty() ? "" : ", one under way",
+                    again.asked ? "asked" : "not asked");
         if (!alive || saved.isEmpty() || (saved != done && saved != pending) ||
-            asked != (saved != loaded)) {
+            again.asked != (saved != loaded)) {
             std::fprintf(stderr, "kills: ended before the kill, or other orders saved\n%s\n",
                          child.readAllStandardError().constData());
             return 1;
