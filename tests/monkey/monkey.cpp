@@ -5,7 +5,9 @@
 // MONKEY_KILLS times (5) and checks that the orders come back.
 #include <QtTest>
 #include <QtWidgets>
+#include <climits>
 #include <cstdio>
+#include <functional>
 #include <random>
 
 #include "app/Application.h"
