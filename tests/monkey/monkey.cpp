@@ -1,8 +1,6 @@
-// A monkey on the real windows: a long random session of user events over the example team,
-// the promises checked after each event and the orders file a save wrote compared with the
-// orders shown. Arguments [seed [events]], else MONKEY_SEED and MONKEY_SECONDS (20); the seed
-// printed replays the session, MONKEY_TRACE=1 prints every event. `--kills` kills such sessions
-// MONKEY_KILLS times (5) and checks that the orders come back.
+// A random session of user events on the real windows over the example team, the promises checked
+// after each one: [seed [events]], else MONKEY_SEED and MONKEY_SECONDS (20); MONKEY_TRACE=1 prints
+// the events. `--kills` kills such sessions MONKEY_KILLS times (5): the orders must come back.
 #include <QtTest>
 #include <QtWidgets>
 #include <climits>
@@ -48,9 +46,8 @@ constexpr Qt::Key kKeys[] = {
 
 constexpr const char* kExample = RDO_SOURCE_DIR "/examples/equipe-exemple.cyc";
 
-// The monkey is the program's host too: the file choosers answer the example team, or an
-// orders file in `folder`, a folder or a cancel, unless `sure`; then every question gets the
-// answer of Enter.
+// The monkey is the program's host too: the choosers answer the example team, or an orders file
+// in `folder`, a folder or a cancel, unless `sure`; then every question gets Enter's answer.
 struct Monkey : QtHost {
     explicit Monkey(const QString& in) : folder(in) {
         setRecoveryFolder(in);
@@ -121,9 +118,6 @@ struct Monkey : QtHost {
             }
             guide = makeMainWindow(*this);
             guide->show();
-            if (record) {
-                guide->openTeamFile(kExample);
-            }
         }
         check(modal);
         if (count >= limit || clock.elapsed() >= ms) {
@@ -206,18 +200,13 @@ struct Monkey : QtHost {
             }
             return (twice ? "double-click on " : "click on ") + name;
         }
-        if (window != guide.get()) {  // from the title bar
-            window->close();
-            return "close";
-        }
-        return "nothing";
+        return window != guide.get() && window->close() ? "close" : "nothing";  // by its title bar
     }
 };
 
-// Plays sessions in a program of their own, killed after the n-th change of the copy began,
-// within its write or at a random moment later, then started again: the orders saved must be
-// those a save would have written before the kill, or during a change those after it.
-int kills(const QString& self, int rounds) {
+// Sessions in a program of their own, killed in a write of the copy or a moment later, then started
+// again: the orders saved are those before the kill, or those after a change under way.
+void kills(const QString& self, int rounds) {
     std::mt19937_64 pick(std::random_device{}());
     for (int round = 1; round <= rounds; ++round) {
         QTemporaryDir folder;
@@ -256,18 +245,15 @@ int kills(const QString& self, int rounds) {
         guide->findChild<QPushButton*>("btSave")->click();
         QFile file(again.saved);
         const QByteArray saved = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-        std::printf("kill %d: seed %llu, %lld changes%s; %s\n", round,
-                    static_cast<unsigned long long>(seed), out.count("\nP "),
-                    pending.isEmpty() ? "" : ", one under way",
-                    again.asked ? "asked" : "not asked");
+        std::printf("kill %d: seed %llu, %lld changes%s%s\n", round, qulonglong(seed),
+                    out.count("\nP "), pending.isEmpty() ? "" : ", one under way",
+                    again.asked ? ", asked" : "");
         if (!alive || saved.isEmpty() || (saved != done && saved != pending) ||
             again.asked != (saved != loaded)) {
-            std::fprintf(stderr, "kills: ended before the kill, or other orders saved\n%s\n",
-                         child.readAllStandardError().constData());
-            return 1;
+            qFatal("kills: ended before the kill, or other orders saved\n%s",
+                   child.readAllStandardError().constData());
         }
     }
-    return 0;
 }
 
 }  // namespace
@@ -289,11 +275,12 @@ int main(int argc, char* argv[]) {
     const QStringList arguments = QCoreApplication::arguments();
     if (arguments.value(1) == "--kills") {
         const int kills = qEnvironmentVariableIntValue("MONKEY_KILLS");
-        return rdo::kills(arguments[0], kills ? kills : 5);
+        rdo::kills(arguments[0], kills ? kills : 5);
+        return 0;
     }
     const QByteArray given = argc > 1 ? QByteArray(argv[1]) : qgetenv("MONKEY_SEED");
     const std::uint64_t seed = given.isEmpty() ? std::random_device{}() : given.toULongLong();
-    std::printf("monkey: seed %llu\n", static_cast<unsigned long long>(seed));
+    std::printf("monkey: seed %llu\n", qulonglong(seed));
     rdo::rng.seed(seed);
     QTemporaryDir folder;
     rdo::Monkey monkey(folder.path());
