@@ -1,24 +1,9 @@
-// A monkey on the real windows: a long random session of user events on the main
-// window and the orders dialog, over the example team, that checks after each event
-// what a player sees, and that the recovery copy holds the orders committed. Arguments:
-// [seed [events]]; otherwise MONKEY_SEED, and MONKEY_SECONDS (default 20). The seed printed
-// replays the session; MONKEY_TRACE=1 prints every event. `--kills` kills such sessions
-// MONKEY_KILLS times (default 5) and checks that the orders come back.
-#include <QApplication>
-#include <QCheckBox>
-#include <QElapsedTimer>
-#include <QFile>
-#include <QLineEdit>
-#include <QMessageBox>
-#include <QPointer>
-#include <QProcess>
-#include <QPushButton>
-#include <QRegularExpression>
-#include <QSettings>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QThread>
-#include <QTimer>
+// A random session of user events on the real windows over the example team, the promises checked
+// after each one: [seed [events]], else MONKEY_SEED and MONKEY_SECONDS (20); MONKEY_TRACE=1 prints
+// the events. `--kills` kills such sessions MONKEY_KILLS times (5): the orders must come back.
+#include <QtTest>
+#include <QtWidgets>
+#include <climits>
 #include <cstdio>
 #include <functional>
 #include <random>
@@ -28,7 +13,6 @@
 #include "app/QtHost.h"
 #include "orderfile/OrdersFile.h"
 #include "orderfile/RecoveryCopy.h"
-#include "orders/Limits.h"
 #include "tests/support/FakeHost.h"
 #include "tests/support/Promises.h"
 #include "widgets/guide/Guide.h"
@@ -45,39 +29,57 @@ template <typename T>
 T any(const QList<T>& list) {
     return list.isEmpty() ? nullptr : list[below(list.size())];
 }
-template <typename T>
-QList<T*> usable(const QWidget* window) {
-    QList<T*> found = window->findChildren<T*>();
+// The controls of `window` shown and enabled whose names match `pattern`.
+template <typename T = QWidget>
+QList<T*> usable(const QWidget* window, const QString& pattern = {}) {
+    QList<T*> found = window->findChildren<T*>(QRegularExpression(pattern));
     found.removeIf([](const T* control) { return !control->isVisible() || !control->isEnabled(); });
     return found;
 }
 
+// Keys and characters, with Shift, Ctrl or Alt one time in four: Ctrl+Z and Ctrl+Y undo and redo.
 constexpr Qt::Key kKeys[] = {
-    Qt::Key_Tab,   Qt::Key_Backtab,   Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape, Qt::Key_Up,
-    Qt::Key_Down,  Qt::Key_Left,      Qt::Key_Right,  Qt::Key_Home,  Qt::Key_End,    Qt::Key_PageUp,
-    Qt::Key_Space, Qt::Key_Backspace, Qt::Key_F4,     Qt::Key_A,     Qt::Key_E,      Qt::Key_0,
-    Qt::Key_1,     Qt::Key_5,         Qt::Key_9,      Qt::Key_Minus, Qt::Key_Comma,  Qt::Key_Down};
+    Qt::Key_Tab,   Qt::Key_Backtab,   Qt::Key_Return, Qt::Key_Escape, Qt::Key_Up,     Qt::Key_Down,
+    Qt::Key_Left,  Qt::Key_Right,     Qt::Key_Home,   Qt::Key_End,    Qt::Key_F4,     Qt::Key_A,
+    Qt::Key_Space, Qt::Key_Backspace, Qt::Key_Z,      Qt::Key_Y,      Qt::Key_Eacute, Qt::Key_Minus,
+    Qt::Key_Comma, Qt::Key_Period,    Qt::Key_0,      Qt::Key_1,      Qt::Key_5,      Qt::Key_9};
 
 constexpr const char* kExample = RDO_SOURCE_DIR "/examples/equipe-exemple.cyc";
 
-// The file choosers answer the example team, an orders file or a folder, or cancel, unless
-// `sure`.
-struct MonkeyHost : QtHost {
+// The monkey is the program's host too: the choosers answer the example team, or an orders file
+// in `folder`, a folder or a cancel, unless `sure`; then every question gets Enter's answer.
+struct Monkey : QtHost {
+    explicit Monkey(const QString& in) : folder(in) {
+        setRecoveryFolder(in);
+        // The remembered folders too: the player's own settings stay untouched.
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, in);
+        clock.start();
+    }
     QString folder, saved;
-    bool sure = false, record = false;
-    std::string loaded;              // the orders as loaded
+    bool sure = false, asked = false, record = false;
+    long limit = LONG_MAX, count = 0, boxes = 0;  // events at most, played, ticks under a box
+    qint64 ms = LLONG_MAX;                        // time played at most
+    QElapsedTimer clock;
+    const Roster asLoaded = test::loadedRoster(test::sourceFile("examples/equipe-exemple.cyc"));
+    const std::string loaded = ordersFileBytes(asLoaded);
+    std::unique_ptr<Guide> guide;
     OrdersDialog* dialog = nullptr;  // the one open
-    std::string broken;              // the promises a dialog left by its buttons broke
+    std::string closings;            // the promises a dialog closed or a save broke
+    QPointer<QComboBox> picked;      // checked once its handler is done, unless it brought a box
+
     std::string chooseFile(const std::string&, ChooserPurpose purpose) override {
         saved = below(5) == 0 && !sure ? folder : folder + "/ordres.ord";
         return below(10) == 0 && !sure           ? std::string()
                : purpose == ChooserPurpose::Save ? saved.toStdString()
                                                  : kExample;
     }
+    Answer ask(const Question& question) override {
+        asked = asked || sure;
+        return sure ? question.defaultButton : QtHost::ask(question);
+    }
     // With `record`, prints the orders the copy gives back as "P" before it changes and "D"
-    // after.
+    // after, flushed line by line: Windows' C library buffers a "line buffered" stream whole.
     void changing(const std::string& orders, const std::function<void()>& change) {
-        // Flushed line by line: Windows' C library buffers a "line buffered" stream whole.
         record&& std::printf("P %s\n", QByteArray::fromStdString(orders).toHex().constData()) &&
             !std::fflush(stdout);
         change();
@@ -97,39 +99,7 @@ struct MonkeyHost : QtHost {
         dialog = &shown;
         QtHost::showOrdersDialog(roster, shown);
         dialog = nullptr;
-        broken += shown.closed ? test::afterDialog(roster) : "";
-    }
-};
-
-struct Monkey : QObject {
-    Monkey(std::uint64_t seed, long limit, qint64 ms) : seed(seed), limit(limit), ms(ms) {
-        rng.seed(seed);
-        host.folder = folder.path();
-        host.setRecoveryFolder(folder.path());
-        // The remembered folder too: the player's own settings stay untouched.
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder.path());
-        clock.start();
-    }
-
-    std::uint64_t seed;
-    long limit;  // events, or -1 to play for `ms`
-    qint64 ms;
-    long count = 0, boxes = 0;  // events played, ticks that found a message box open
-    int sessions = 0;
-    QElapsedTimer clock;
-    QTemporaryDir folder;
-    MonkeyHost host;
-    std::unique_ptr<Guide> guide;
-    const Roster asLoaded = test::loadedRoster(test::sourceFile("examples/equipe-exemple.cyc"));
-    QPointer<QDialog> hooked;
-    QPointer<QComboBox> picked;  // checked once its handler is done, unless it brought a box
-
-    void require(bool ok, const char* what) const {
-        if (!ok) {
-            std::fprintf(stderr, "monkey: seed %llu, event %ld: %s\n",
-                         static_cast<unsigned long long>(seed), count, what);
-            std::abort();
-        }
+        closings += shown.closed ? test::afterDialog(roster) : "";
     }
 
     // Acts on the open list, the modal window or the main window. The next event
@@ -138,34 +108,27 @@ struct Monkey : QObject {
         QWidget* modal = QApplication::activeModalWidget();
         QWidget* popup = QApplication::activePopupWidget();
         if (!modal && (!guide || !guide->isVisible())) {  // a save ends the program
-            if (guide) {  // the orders file saved is the orders shown
-                QFile file(host.saved);
-                require(file.open(QIODevice::ReadOnly) &&
-                            file.readAll().toStdString() == ordersFileBytes(guide->roster()),
-                        "the orders file saved is not the orders shown");
+            if (guide) {
+                QFile file(saved);
+                if (!file.open(QIODevice::ReadOnly) ||
+                    file.readAll().toStdString() != ordersFileBytes(guide->roster())) {
+                    closings += "the orders file saved is not the orders shown\n";
+                }
                 file.remove();
             }
-            guide = makeMainWindow(host);
+            guide = makeMainWindow(*this);
             guide->show();
-            host.loaded.clear();
-            if (host.record) {
-                guide->openTeamFile(kExample);
-            }
-            ++sessions;
         }
         check(modal);
-        const bool over = limit >= 0 ? count >= limit : clock.elapsed() >= ms;
-        if (over && !modal && !popup) {
-            std::printf("monkey: %ld events in %d sessions, %lld ms: %.0f events/s\n", count,
-                        sessions, clock.elapsed(), count * 1000.0 / clock.elapsed());
-            QCoreApplication::exit(0);  // no request to close the windows: it would ask
+        if (count >= limit || clock.elapsed() >= ms) {
+            std::printf("monkey: %ld events in %lld ms\n", count, clock.elapsed());
+            QCoreApplication::exit(0);  // every event loop, the dialogs' too: nothing is asked
             return;
         }
         QTimer::singleShot(0, this, &Monkey::tick);
         const long number = ++count, boxesBefore = boxes;
         QWidget* window = popup ? popup : modal ? modal : guide.get();
-        const QString event =
-            over ? (window->close(), "wind down") : act(window, popup ? modal : nullptr);
+        const QString event = act(window, popup ? modal : nullptr);
         if (qEnvironmentVariableIsSet("MONKEY_TRACE")) {
             std::fprintf(stderr, "%ld %s\n", number, qPrintable(event));  // once it is done
         }
@@ -174,74 +137,58 @@ struct Monkey : QObject {
         }
     }
 
-    // The promises over the roster the window shows, the dialog open, the recovery copy and
-    // the orders file saved; and that the main window shows the roster's counter and totals.
+    void pickedFrom() { picked = qobject_cast<QComboBox*>(sender()); }
+
+    // The promises over the roster the window shows, the dialog open and the recovery copy.
     void check(QWidget* modal) {
         const Roster& roster = guide->roster();
-        if (roster.loaded && host.loaded.empty()) {
-            host.loaded = ordersFileBytes(roster);
-            host.changing(host.loaded, [] {});
-        }
-        require(host.broken.empty(), host.broken.c_str());
         if (qobject_cast<QMessageBox*>(modal)) {  // a handler waits for the box
             ++boxes;
             return;
         }
-        auto* dialog = qobject_cast<QDialog*>(modal);
-        if (dialog && dialog != hooked) {
-            hooked = dialog;
-            for (PickList* list : dialog->findChildren<PickList*>()) {
-                connect(list, &PickList::picked, this, [this, list] { picked = list; });
-            }
+        for (PickList* list : modal ? modal->findChildren<PickList*>() : QList<PickList*>()) {
+            connect(list, &PickList::picked, this, &Monkey::pickedFrom, Qt::UniqueConnection);
         }
-        std::string broken = test::afterAction(roster, asLoaded, host.dialog);
-        if (picked && host.dialog) {
-            broken += test::afterPick(roster, *host.dialog, picked->objectName().toStdString());
+        std::string broken = closings + test::afterAction(roster, asLoaded, dialog);
+        if (picked && dialog) {
+            broken += test::afterPick(roster, *dialog, picked->objectName().toStdString());
         }
         picked = nullptr;
         if (!modal && roster.loaded) {
-            const std::vector<StoredCopy> copies = host.recoveryCopies();
-            broken +=
-                test::recovery(roster, host.loaded,
-                               copies.empty() ? std::nullopt : std::optional(copies[0].bytes));
+            const std::vector<StoredCopy> copies = recoveryCopies();
+            broken += test::recovery(
+                roster, loaded, copies.empty() ? std::nullopt : std::optional(copies[0].bytes));
         }
-        const auto shows = [&](const QString& name, const std::string& text) {
-            return !roster.loaded ||
-                   guide->findChild<QLineEdit*>(name)->text().toStdString() == text;
-        };
-        bool same = shows("cptsel", roster.cptsel) && shows("PE_USED", roster.PE_USED);
-        for (const RaceAllocation& allocation : kRaceAllocations) {
-            same = same && shows(allocation.name + QString("_USED"), roster.*allocation.total);
+        if (!broken.empty()) {
+            qFatal("monkey: event %ld: %s", count, broken.c_str());
         }
-        require(same, "the main window shows other totals than the roster's");
-        require(broken.empty(), broken.c_str());
     }
 
     QString act(QWidget* window, QWidget* under) {
-        QList<QLineEdit*> edits = usable<QLineEdit>(window);
-        edits.removeIf(std::mem_fn(&QLineEdit::isReadOnly));
-        QWidget* focus = window->focusWidget() ? window->focusWidget() : window;
         const int action = below(100);
         if (under && action < 1) {  // the dialog closed while its list is open
             under->close();
             return "close under list";
         }
-        if (under || action < 30) {
+        if (under || action < 60) {  // a key to the focus, to a list or to a field
+            QWidget* to = under || action < 30 ? window->focusWidget()
+                          : action < 45 ? static_cast<QWidget*>(any(usable<QComboBox>(window)))
+                                        : any(usable<QLineEdit>(window));
+            to = to ? to : window;
             const Qt::Key key = kKeys[below(std::size(kKeys))];
-            QTest::keyClick(focus, key);
-            return "key " + QKeySequence(key).toString() + " to " + focus->objectName();
+            const auto modifiers = Qt::KeyboardModifiers::fromInt(below(4) ? 0 : below(8) << 25);
+            // With the text a keyboard sends, also "é".
+            const QString text = key < 0x100 ? QString(QChar(key).toLower()) : QString();
+            QTest::sendKeyEvent(QTest::Click, to, key, text, modifiers);
+            return "key " + QKeySequence(key | modifiers).toString() + " to " + to->objectName();
         }
-        if (action < 60) {  // a click, or a double-click mostly on a rider's name
-            const bool twice = action >= 45;
-            const QWidget* aim =
-                any(twice && window == guide.get()
-                        ? window->findChildren<QWidget*>(QRegularExpression("^nom1"))
-                        : usable<QWidget>(window));
-            const QRect area =
-                aim && below(2) ? QRect(aim->mapTo(window, QPoint()), aim->size()) : window->rect();
-            const QPoint point(area.x() + below(area.width()), area.y() + below(area.height()));
-            QWidget* hit = window->childAt(point) ? window->childAt(point) : window;
-            const QPoint at = hit->mapFrom(window, point);
+        if (action < 99) {  // a worked sector ticked, a click, a double-click on a rider's name
+            const bool twice = action >= 85;
+            QWidget* hit = any(usable(window, action < 70                      ? "^Check1"
+                                              : twice && window == guide.get() ? "^nom1"
+                                                                               : ""));
+            hit = hit ? hit : window;
+            const QPoint at(below(hit->width()), below(hit->height()));
             const QPointer<QWidget> alive(hit);
             const QString name = hit->objectName();
             QTest::mouseClick(hit, Qt::LeftButton, {}, at);
@@ -253,129 +200,60 @@ struct Monkey : QObject {
             }
             return (twice ? "double-click on " : "click on ") + name;
         }
-        if (QCheckBox* box = any(usable<QCheckBox>(window)); action < 70 && box) {
-            QTest::mouseClick(box, Qt::LeftButton);  // a worked sector
-            return "tick " + box->objectName();
-        }
-        if (action < 82 && !edits.isEmpty()) {
-            QLineEdit* edit = any(edits);
-            QString typed;
-            for (int n = 1 + below(4); n > 0; --n) {
-                typed += QString("0123456789-, .é-9")[below(17)];
-            }
-            if (below(2)) {
-                QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
-            }
-            for (const QChar c : typed) {  // as a keyboard sends it, also "é"
-                QTest::sendKeyEvent(QTest::Click, edit, Qt::Key(c.toUpper().unicode()), c, {});
-            }
-            return "type " + typed + " into " +
-                   (edit->objectName().isEmpty() ? edit->parentWidget() : edit)->objectName();
-        }
-        if (QComboBox* list = any(usable<QComboBox>(window)); action < 99 && list) {
-            const Qt::Key key = std::array{Qt::Key_Down, Qt::Key_Up, Qt::Key_Home, Qt::Key_End,
-                                           Qt::Key_F4}[below(5)];
-            const auto alt =
-                key == Qt::Key_Down && below(3) == 0 ? Qt::AltModifier : Qt::NoModifier;
-            QTest::keyClick(list, key, alt);
-            return "list key " + QKeySequence(key | alt).toString() + " to " + list->objectName();
-        }
-        if (window != guide.get()) {  // from the title bar
-            window->close();
-            return "close";
-        }
-        return "nothing";
+        return window != guide.get() && window->close() ? "close" : "nothing";  // by its title bar
     }
 };
 
-// Started again after a kill: answers the recovery question with Enter (Yes), saves, and
-// prints whether it was asked and the orders file saved, in hex.
-int resume(const QString& folder) {
-    MonkeyHost host;
-    host.sure = true;
-    host.folder = folder;
-    host.setRecoveryFolder(folder);
-    const auto guide = makeMainWindow(host);
-    guide->show();
-    bool asked = false;
-    QTimer answer;
-    QObject::connect(&answer, &QTimer::timeout, [&asked] {
-        if (QWidget* box = QApplication::activeModalWidget();
-            box && box->objectName() == "question") {
-            asked = true;
-            QTest::keyClick(box, Qt::Key_Return);
-        }
-    });
-    answer.start(5);
-    guide->offerRecoveryCopies();
-    if (!guide->roster().loaded) {
-        guide->openTeamFile(kExample);
-    }
-    guide->findChild<QPushButton*>("btSave")->click();
-    QFile saved(host.saved);
-    saved.open(QIODevice::ReadOnly);
-    std::printf("%d %s\n", asked, saved.readAll().toHex().constData());
-    return 0;
-}
-
-// Plays sessions in a program of their own, killed at the n-th change of the copy a moment
-// after it began or at a random moment, then started again: the orders saved must be those a
-// save would have written before the kill, or during a change those after it.
-int kills(const QString& self, int rounds) {
+// Sessions in a program of their own, killed in a write of the copy or a moment later, then started
+// again: the orders saved are those before the kill, or those after a change under way.
+void kills(const QString& self, int rounds) {
     std::mt19937_64 pick(std::random_device{}());
     for (int round = 1; round <= rounds; ++round) {
         QTemporaryDir folder;
         const auto seed = pick();
         QProcess child;
-        child.start(self, {"--child", QString::number(seed), folder.path()});
-        const bool inWrite = pick() % 2;
-        const auto writes = 2 + static_cast<qsizetype>(pick() % 8);
-        const auto ms = 300 + static_cast<qint64>(pick() % 3000);
-        QElapsedTimer clock;
-        clock.start();
+        child.start(self, {QString::number(seed), "--child", folder.path()});
+        const auto writes = 2 + static_cast<qsizetype>(pick() % 40);  // the first, as loaded
         QByteArray out;
-        while (child.state() != QProcess::NotRunning &&
-               (inWrite ? out.count("\nP ") < writes : clock.elapsed() < ms)) {
+        while (child.state() != QProcess::NotRunning && out.count("\nP ") < writes) {
             child.waitForReadyRead(5);
-            out += child.readAllStandardOutput().replace("\r\n", "\n");  // Windows' text mode
-            if (!out.contains("\nD\n")) {
-                clock.start();  // the moment counts from the team loaded
-            }
+            out += child.readAllStandardOutput();
         }
-        QThread::usleep(inWrite ? pick() % 1000 : 0);
+        QThread::usleep(pick() % 2 ? pick() % 1000 : pick() % 300000);  // in its write, or later
         const bool alive = child.state() == QProcess::Running;
         child.kill();
         child.waitForFinished();
-        out += child.readAllStandardOutput().replace("\r\n", "\n");
+        out += child.readAllStandardOutput();
         QByteArray loaded, done, pending;
-        for (const QByteArray& line : out.split('\n')) {
+        for (const QByteArray& line : out.replace("\r", "").split('\n')) {  // Windows' text mode
             if (line.startsWith("P ")) {
-                pending = line.mid(2);
+                pending = QByteArray::fromHex(line.mid(2));
             } else if (line == "D") {
                 done = std::exchange(pending, {});
                 loaded = loaded.isEmpty() ? done : loaded;
             }
         }
-        QProcess again;
-        again.start(self, {"--resume", folder.path()});
-        again.waitForFinished(120000);
-        const QList<QByteArray> result = again.readAllStandardOutput().trimmed().split(' ');
-        const QByteArray saved = result.value(1);
-        const bool asked = result.value(0) == "1";
-        std::printf("kill %d: seed %llu, %s after %lld changes%s; %s\n", round,
-                    static_cast<unsigned long long>(seed), inWrite ? "in a write" : "at random",
+        // Started again: the recovery question answered as Enter does (Yes), the orders saved.
+        Monkey again(folder.path());
+        again.sure = true;
+        const auto guide = makeMainWindow(again);
+        guide->show();
+        guide->offerRecoveryCopies();
+        if (!guide->roster().loaded) {
+            guide->openTeamFile(kExample);
+        }
+        guide->findChild<QPushButton*>("btSave")->click();
+        QFile file(again.saved);
+        const QByteArray saved = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        std::printf("kill %d: seed %llu, %lld changes%s%s\n", round, qulonglong(seed),
                     out.count("\nP "), pending.isEmpty() ? "" : ", one under way",
-                    asked ? "question, Yes" : "no question");
+                    again.asked ? ", asked" : "");
         if (!alive || saved.isEmpty() || (saved != done && saved != pending) ||
-            asked != (saved != loaded)) {
-            std::fprintf(stderr, "kills: %s\n%s\n",
-                         alive ? "the orders saved are not those before the kill"
-                               : "the program ended before the kill",
-                         child.readAllStandardError().constData());
-            return 1;
+            again.asked != (saved != loaded)) {
+            qFatal("kills: ended before the kill, or other orders saved\n%s",
+                   child.readAllStandardError().constData());
         }
     }
-    return 0;
 }
 
 }  // namespace
@@ -387,35 +265,34 @@ int main(int argc, char* argv[]) {
     }
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& message) {
         if (!message.contains("not support") && !message.contains("not accepted")) {
-            std::fprintf(stderr, "%s\n",
-                         qPrintable(message));  // the offscreen platform's are noise
+            std::fprintf(stderr, "%s\n", qPrintable(message));  // the offscreen platform's: noise
         }
     });
+    std::setvbuf(stdout, nullptr, _IOLBF, 1 << 16);  // a line in one piece, at its end
     QApplication app(argc, argv);
     rdo::setUpApplication(app);
     QApplication::setQuitOnLastWindowClosed(false);
     const QStringList arguments = QCoreApplication::arguments();
     if (arguments.value(1) == "--kills") {
-        const QByteArray kills = qgetenv("MONKEY_KILLS");
-        return rdo::kills(arguments[0], kills.isEmpty() ? 5 : kills.toInt());
+        const int kills = qEnvironmentVariableIntValue("MONKEY_KILLS");
+        rdo::kills(arguments[0], kills ? kills : 5);
+        return 0;
     }
-    if (arguments.value(1) == "--resume") {
-        return rdo::resume(arguments.value(2));
-    }
-    const bool child = arguments.value(1) == "--child";  // played until killed
-    if (child) {
-        std::setvbuf(stdout, nullptr, _IOLBF, 1 << 16);  // a line in one piece, at its end
-    }
-    const QByteArray given =
-        argc > 1 ? arguments.value(1 + child).toLatin1() : qgetenv("MONKEY_SEED");
+    const QByteArray given = argc > 1 ? QByteArray(argv[1]) : qgetenv("MONKEY_SEED");
     const std::uint64_t seed = given.isEmpty() ? std::random_device{}() : given.toULongLong();
-    std::printf("monkey: seed %llu\n", static_cast<unsigned long long>(seed));
-    const QByteArray seconds = qgetenv("MONKEY_SECONDS");
-    rdo::Monkey monkey(seed, argc > 2 && !child ? std::atol(argv[2]) : -1,
-                       child ? 3600000 : (seconds.isEmpty() ? 20 : seconds.toLongLong()) * 1000);
-    if (child) {
-        monkey.host.setRecoveryFolder(arguments.value(3));
-        monkey.host.record = true;
+    std::printf("monkey: seed %llu\n", qulonglong(seed));
+    rdo::rng.seed(seed);
+    QTemporaryDir folder;
+    rdo::Monkey monkey(folder.path());
+    if (arguments.value(2) == "--child") {  // played until killed
+        monkey.setRecoveryFolder(arguments.value(3));
+        monkey.record = true;
+        monkey.changing(monkey.loaded, [] {});  // the orders as loaded
+    } else if (argc > 2) {
+        monkey.limit = arguments[2].toLong();
+    } else {
+        const int seconds = qEnvironmentVariableIntValue("MONKEY_SECONDS");
+        monkey.ms = (seconds ? seconds : 20) * 1000LL;
     }
     QTimer::singleShot(0, &monkey, &rdo::Monkey::tick);
     return QApplication::exec();
