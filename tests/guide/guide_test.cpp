@@ -44,23 +44,6 @@ TEST_F(GuideTest, NamesFocusAndTheKeysAndClicksThatOpenTheDialog) {
     EXPECT_EQ(opened, (std::vector<int>{2, 0}));
 }
 
-// A team refused at start leaves the start state; Ctrl+O and Ctrl+S then do what their button
-// does, only while it is shown.
-TEST_F(GuideTest, ATeamRefusedAtStartThenTheKeysDoWhatTheButtonsDo) {
-    host.files["/equipes/equipe.cyc"] = test::teamFile({"1|0|0|0|Alpha"});
-    host.chooserAnswers = {"/equipes/equipe.cyc", "/equipes/ordres.ord"};
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&guide));
-    QTest::keyClick(&guide, Qt::Key_S, Qt::ControlModifier);
-    guide.openTeamFile("/equipes/absente.cyc");
-    EXPECT_TRUE(guide.roster() == Roster{} && control(guide, "btOpen")->isVisible());
-    EXPECT_TRUE(host.messages.at(0).starts_with("Le fichier d'équipe « /equipes/absente.cyc »"));
-    for (const Qt::Key key : {Qt::Key_O, Qt::Key_O, Qt::Key_S}) {
-        QTest::keyClick(&guide, key, Qt::ControlModifier);
-    }
-    EXPECT_EQ(host.filtersAsked, (std::vector<std::string>{kTeamFilter, kOrdersFilter}));
-    EXPECT_TRUE(host.files.contains("/equipes/ordres.ord") && !guide.isVisible());  // saved, ended
-}
-
 // Typing, Enter and leaving the field keep the typed text; only a pick locks.
 TEST_F(GuideTest, OnlyAPickFromTheListLocksTheSectors) {
     load();
@@ -106,24 +89,39 @@ TEST_F(GuideTest, UndoAndRedoKeysStepOverTheDialogs) {
     }
 }
 
-// One rider's orders reach the file byte for byte. Closing asks only once orders are given, and
-// « Annuler » keeps the window; « Enregistrer Ordres » asks nothing and ends.
-TEST_F(GuideTest, OneRidersOrdersReachTheOrdersFile) {
+// A team refused at start leaves the start state; Ctrl+O and Ctrl+S do what their button does,
+// only while it is shown, each chooser with its filter. Closing asks only once orders are given,
+// and « Annuler » keeps the window. One rider's orders reach the file byte for byte.
+TEST_F(GuideTest, FromTheTeamFileToTheOrdersFile) {
     host.files["/t/equipe.cyc"] = test::sourceFile("examples/equipe-exemple.cyc");
-    host.chooserAnswers = {"/t/equipe.cyc", "/t/equipe.ord"};
+    host.chooserAnswers = {"/t/equipe.cyc", "/t/equipe.ord", "/t/equipe.ord"};
     host.answers = {Answer::Cancel};
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&guide));
+    QTest::keyClick(&guide, Qt::Key_S, Qt::ControlModifier);
+    guide.openTeamFile("/t/absente.cyc");
+    EXPECT_TRUE(guide.roster() == Roster{} && control(guide, "btOpen")->isVisible());
+    EXPECT_TRUE(host.messages.at(0).starts_with("Le fichier d'équipe « /t/absente.cyc »"));
+    QTest::keyClick(&guide, Qt::Key_O, Qt::ControlModifier);
+    QTest::keyClick(&guide, Qt::Key_O, Qt::ControlModifier);
+    EXPECT_TRUE(guide.close());  // no orders given yet: no question
+    guide.show();
     drive = [](Ordres& ordres) {
         giveExampleOrders(ordres);
         QTest::mouseClick(control(ordres, "OKButton"), Qt::LeftButton);
     };
-    QTest::mouseClick(control(guide, "btOpen"), Qt::LeftButton);
-    EXPECT_TRUE(guide.close());  // no orders given yet: no question
-    guide.show();
     pickNext(guide, "sectors");  // 2, then 3
     QTest::mouseDClick(control(guide, "nom1_0"), Qt::LeftButton);
     EXPECT_FALSE(guide.close());
+    host.writeError = "Disque plein";
     QTest::mouseClick(control(guide, "btSave"), Qt::LeftButton);
+    host.writeError.reset();
+    QApplication::setActiveWindow(&guide);  // as once the message has closed
+    QTest::keyClick(&guide, Qt::Key_S, Qt::ControlModifier);
     EXPECT_TRUE(!guide.isVisible() && host.questions.size() == 1);
+    EXPECT_EQ(host.filtersAsked,
+              (std::vector<std::string>{"Fichiers d'équipe (*.cyc)|*.cyc|Tous (*.*)|*.*",
+                                        "Fichiers d'ordres (*.ord)|*.ord|Tous (*.*)|*.*",
+                                        "Fichiers d'ordres (*.ord)|*.ord|Tous (*.*)|*.*"}));
     EXPECT_EQ(host.files.at("/t/equipe.ord"), test::sourceFile("tests/sessions/files/exemple.ord"));
 }
 

@@ -189,10 +189,6 @@ struct Player {
     std::string value(const Words& words) {
         const std::string& field = words.field;
         const auto text = dialogText(field);
-        std::string filters;
-        for (const std::string& filter : host.filtersAsked) {
-            filters += (filters.empty() ? "" : " ; ") + filter;
-        }
         if (dialog) {
             return field == "Check1"        ? std::to_string(dialog->Check1.at(words.k))
                    : field == "cbPE"        ? dialog->cbPE.at(words.k)
@@ -211,7 +207,6 @@ struct Player {
                : field == "dialogs" ? std::to_string(host.dialogsShown)
                : field == "copies"  ? std::to_string(host.copies.size())
                : field == "ended"   ? std::to_string(ended)
-               : field == "filters" ? filters
                                     : "(?)";
     }
 
@@ -353,8 +348,8 @@ const Command kCommands[] = {
      }},
     // expect NAME VALUE: in a dialog block a list (cbPE_3, cbdope), a work box (Check1_3) or
     // sectorCount; else row_ROW (a row as shown), line_ROW (its orders line), team (cEquipe, PE,
-    // PM and K joined by "|"), cptsel, PE_USED, dialogs (shown), filters (the choosers', joined
-    // by " ; "), copies (recovery copies kept) or ended (the program has ended)
+    // PM and K joined by "|"), cptsel, PE_USED, dialogs (shown), copies (recovery copies kept) or
+    // ended (the program has ended)
     {"expect", Command::Anywhere, false,
      [](Player& p, const Words& w) {
          if (p.value(w) != w.rest) {
