@@ -215,7 +215,10 @@ void kills(const QString& self, int rounds) {
         child.start(self, {QString::number(seed), "--child", folder.path()});
         const auto writes = 2 + static_cast<qsizetype>(pick() % 40);  // the first, as loaded
         QByteArray out;
-        while (child.state() != QProcess::NotRunning && out.count("\nP ") < writes) {
+        QElapsedTimer clock;  // a program that stops writing copies is killed all the same
+        clock.start();
+        while (child.state() != QProcess::NotRunning && out.count("\nP ") < writes &&
+               clock.elapsed() < 100000) {
             child.waitForReadyRead(5);
             out += child.readAllStandardOutput();
         }
