@@ -1,10 +1,13 @@
 // Every session of tests/sessions plays as its file says, and keeps the program's promises after
-// every step; saved orders that cannot be taken up are named with the reason.
+// every step; saved orders that cannot be taken up are named with the reason; a recovery copy
+// holds the orders whole.
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <numeric>
 
 #include "actions/MainActions.h"
+#include "orderfile/RecoveryCopy.h"
 #include "tests/support/FakeHost.h"
 #include "tests/support/Script.h"
 
@@ -68,6 +71,26 @@ TEST(TakeUp, SavedOrdersLeftAsideWithTheReason) {
             ".\n\nL'équipe est chargée sans ordres.";
         EXPECT_EQ(host.messages, std::vector{said}) << file;
     }
+}
+
+// A recovery copy gives back every byte of the orders; a torn copy or another file is no copy.
+TEST(RecoveryCopy, EveryByteBackAndNothingFromATornOrForeignCopy) {
+    std::string every(256, '\0');
+    std::iota(every.begin(), every.end(), '\0');
+    const RecoveryCopy copy{teamFileId("/é\nquipe.cyc", every), {2025, 3, 4, 9, 5}, "10", every};
+    const std::string bytes = recoveryCopyBytes(copy);
+    const auto back = readRecoveryCopy(bytes);
+    ASSERT_TRUE(back);
+    EXPECT_TRUE(back->team == copy.team && back->orders == every && back->sectors == "10");
+    EXPECT_EQ(std::tie(back->written.year, back->written.day, back->written.minute),
+              std::tie(copy.written.year, copy.written.day, copy.written.minute));
+    EXPECT_NE(teamFileId("/a", "x").hash, teamFileId("/a", "y").hash);
+    EXPECT_NE(copyName(teamFileId("/a", "x")), copyName(teamFileId("/b", "x")));
+    for (std::size_t size = 0; size < bytes.size(); ++size) {
+        EXPECT_FALSE(readRecoveryCopy(bytes.substr(0, size))) << "torn at " << size;
+    }
+    EXPECT_FALSE(readRecoveryCopy(bytes + "\n"));
+    EXPECT_FALSE(readRecoveryCopy("X" + bytes.substr(1)));
 }
 
 }  // namespace
