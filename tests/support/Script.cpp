@@ -120,10 +120,12 @@ struct Player {
         }
     }
 
-    // Orders taken up at a load, saved or from a recovery copy, are a step from the team.
+    // Orders taken up at a load, saved or from a recovery copy, are a step from the team, and
+    // counted in the totals.
     void started(bool (*load)(Session&, Host&)) {
         load(session, host);
         if (roster.loaded) {
+            check(afterDialog(roster));
             asLoaded = loadedRoster(teamBytes);
             stepped(asLoaded);
         }
@@ -172,9 +174,6 @@ struct Player {
             doubleClickRider(session, host, row);
             stepped(before);
         }
-        for (; at < lines.size() && lines[at].starts_with("  "); ++at) {
-            can(false);  // the lines of a dialog that did not open, or was closed
-        }
     }
 
     void save(const std::string& path) {
@@ -203,7 +202,6 @@ struct Player {
                : field == "team"
                    ? roster.cEquipe + '|' + roster.PE + '|' + roster.PM + '|' + roster.K
                : field == "cptsel"  ? roster.cptsel
-               : field == "PE_USED" ? roster.PE_USED
                : field == "dialogs" ? std::to_string(host.dialogsShown)
                : field == "copies"  ? std::to_string(host.copies.size())
                : field == "ended"   ? std::to_string(ended)
@@ -348,7 +346,7 @@ const Command kCommands[] = {
      }},
     // expect NAME VALUE: in a dialog block a list (cbPE_3, cbdope), a work box (Check1_3) or
     // sectorCount; else row_ROW (a row as shown), line_ROW (its orders line), team (cEquipe, PE,
-    // PM and K joined by "|"), cptsel, PE_USED, dialogs (shown), copies (recovery copies kept) or
+    // PM and K joined by "|"), cptsel, dialogs (shown), copies (recovery copies kept) or
     // ended (the program has ended)
     {"expect", Command::Anywhere, false,
      [](Player& p, const Words& w) {
@@ -389,8 +387,9 @@ void Player::command(const std::string& line) {
         return verb == command.verb && (command.where == Command::Anywhere ||
                                         (command.where == Command::Dialog) == (dialog != nullptr));
     });
-    const bool known = found != std::end(kCommands) && !line.starts_with("  ");
-    if (verb.empty() || verb[0] == '#' || (fuzzed && (ended || (known && !found->fuzzed)))) {
+    // An indented line outside a dialog (one that did not open, or was closed) has no verb.
+    const bool known = found != std::end(kCommands);
+    if (line.empty() || line[0] == '#' || (fuzzed && (ended || (known && !found->fuzzed)))) {
         return;
     }
     // A line naming what is not there (a row 99, a missing file) is a script's fault.
