@@ -8,13 +8,9 @@
 
 #include <QTemporaryDir>
 #include <csignal>
-#include <filesystem>
 
-#include "actions/MainActions.h"
-#include "orderfile/OrdersFile.h"
 #include "teamfile/TeamFile.h"
 #include "tests/host/FileFaults.h"
-#include "tests/support/FakeHost.h"
 
 namespace rdo::test {
 namespace {
@@ -25,25 +21,24 @@ long peakMemoryKiB() {
     return usage.ru_maxrss;
 }
 
-TEST(FileFaults, SystemFilesPipesAndDevicesRefusedInFrenchWithEverythingLeftAsItWas) {
+TEST(FileFaults, SystemFilesPipesAndDevicesRefusedWithTheSystemsReasonAndLeftAsTheyWere) {
     QTemporaryDir temp;
     const std::string dir = temp.path().toStdString(), fifo = dir + "/tube";
     std::filesystem::resize_file(writeBytes(dir + "/enorme.cyc", ""), 100 << 20);  // sparse
     ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
     const long peak = peakMemoryKiB();
+    const std::vector<Refusal> refused = {
+        // Read-only file systems, also for root.
+        {false, "/proc/ordres.ord", {"Aucun fichier ou dossier", "Autorisation refusée"}},
+        {false, "/dev/full", {"Aucun espace disponible sur le disque"}},
+        {false, fifo, {"ce n'est pas un fichier ordinaire"}},
+        {true, "/proc/self/mem", {"la lecture a échoué ("}},  // opens, but every read fails
+        {true, dir + "/enorme.cyc", {kTooLargeReason}},
+        {true, fifo, {"ce n'est pas un fichier ordinaire."}},
+        {true, "/dev/zero", {"ce n'est pas un fichier ordinaire."}},  // would never end
+    };
     alarm(10);  // a blocking open, of the pipe say, fails the test instead of hanging it
-    expectRefused(
-        dir,
-        {
-            // Read-only file systems, also for root.
-            {false, "/proc/ordres.ord", {"Aucun fichier ou dossier", "Autorisation refusée"}},
-            {false, "/dev/full", {"Aucun espace disponible sur le disque"}},
-            {false, fifo, {"ce n'est pas un fichier ordinaire"}},
-            {true, "/proc/self/mem", {"la lecture a échoué ("}},  // opens, but every read fails
-            {true, dir + "/enorme.cyc", {kTooLargeReason}},
-            {true, fifo, {"ce n'est pas un fichier ordinaire."}},
-            {true, "/dev/zero", {"ce n'est pas un fichier ordinaire."}},  // would never end
-        });
+    expectRefused(dir, refused);
     alarm(0);
     EXPECT_LT(peakMemoryKiB() - peak, 10 * 1024) << "a file past the size limit was read";
     EXPECT_TRUE(std::filesystem::is_character_file("/dev/full") && std::filesystem::is_fifo(fifo));
@@ -54,19 +49,18 @@ TEST(QtHost, ASaveFailingHalfwayLeavesBothFilesAsTheyWere) {
     TwoOrders two;
     auto& [temp, path, a, b, A, B, host] = two;
     ASSERT_TRUE(saveOrders(b, host) && saveOrders(a, host));
-    rlimit limit{};  // a write past A's size fails: a copy of A fits, b does not
-    getrlimit(RLIMIT_FSIZE, &limit);
-    const rlimit unlimited = limit;
-    limit.rlim_cur = A.size();
+    rlimit unlimited{};  // a write past A's size fails: a copy of A fits, b does not
+    getrlimit(RLIMIT_FSIZE, &unlimited);
+    const rlimit limit{A.size(), unlimited.rlim_max};
     std::signal(SIGXFSZ, SIG_IGN);
     setrlimit(RLIMIT_FSIZE, &limit);
     EXPECT_FALSE(saveOrders(b, host));
     setrlimit(RLIMIT_FSIZE, &unlimited);
     EXPECT_TRUE(fileBytes(path) == A && fileBytes(path + "~") == B);
+    EXPECT_EQ(entries(temp.path()), 2) << "a temporary file was left";
     EXPECT_TRUE(host.messages.size() == 1 &&
-                host.messages[0].starts_with("Les ordres n'ont pas pu être enregistrés"));
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(temp.path().toStdString()), {}), 2)
-        << "a temporary file was left";
+                host.messages[0].starts_with("Les ordres n'ont pas pu être enregistrés dans « " +
+                                             path + " » : l'écriture a échoué ("));
 }
 
 }  // namespace

@@ -3,25 +3,13 @@
 #include <gtest/gtest.h>
 #include <qt_windows.h>
 
-#include <QDir>
 #include <QTemporaryDir>
 #include <memory>
 
 #include "tests/host/FileFaults.h"
-#include "tests/support/FakeHost.h"
 
 namespace rdo::test {
 namespace {
-
-// The file at `path` held open as another program would: `sharing` is what that program lets
-// others do with it meanwhile.
-std::shared_ptr<void> holdOpen(const std::string& path, DWORD sharing) {
-    const std::wstring name = QDir::toNativeSeparators(QString::fromStdString(path)).toStdWString();
-    const HANDLE handle = CreateFileW(name.c_str(), GENERIC_READ, sharing, nullptr, OPEN_EXISTING,
-                                      FILE_ATTRIBUTE_NORMAL, nullptr);
-    EXPECT_NE(handle, INVALID_HANDLE_VALUE) << path;
-    return {handle, CloseHandle};
-}
 
 TEST(FileFaults, AFileHeldOpenByAnotherProgramIsRefusedInFrenchAndLeftAsItWas) {
     QTemporaryDir temp;
@@ -29,8 +17,13 @@ TEST(FileFaults, AFileHeldOpenByAnotherProgramIsRefusedInFrenchAndLeftAsItWas) {
     // A spreadsheet reading the orders lets others read them, not replace them; the game
     // writing the team file lets no one in.
     const std::string orders = writeBytes(dir + "/tenu.ord", "ordres du jeu");
-    const std::string team =
-        writeBytes(dir + "/tenue.cyc", sourceFile("examples/equipe-exemple.cyc"));
+    const std::string team = writeBytes(dir + "/tenue.cyc", "");
+    const auto holdOpen = [](const std::string& path, DWORD sharing) {  // as that program would
+        return std::shared_ptr<void>(
+            CreateFileW(fsPath(path).c_str(), GENERIC_READ, sharing, nullptr, OPEN_EXISTING,
+                        FILE_ATTRIBUTE_NORMAL, nullptr),
+            CloseHandle);
+    };
     const auto readers = holdOpen(orders, FILE_SHARE_READ), game = holdOpen(team, 0);
     const std::vector<std::string> held = {"un autre programme le tient ouvert"};
     expectRefused(dir, {{false, orders, held}, {true, team, held}});
