@@ -63,5 +63,18 @@ TEST(QtHost, ASaveFailingHalfwayLeavesBothFilesAsTheyWere) {
                                              path + " » : l'écriture a échoué ("));
 }
 
+// Of the orders files beside a team in several letter cases (one file only on Windows), the
+// newest is the one offered.
+TEST(QtHost, TheNewestOfTheOrdersFilesBesideATeam) {
+    QTemporaryDir temp;
+    const std::string dir = temp.path().toStdString();
+    for (const char* name : {"/e.ord", "/e.ORD", "/e.Ord"}) {
+        writeBytes(dir + name, name);
+    }
+    std::filesystem::last_write_time(
+        dir + "/e.ORD", std::filesystem::file_time_type::clock::now() + std::chrono::hours(1));
+    EXPECT_EQ(ScriptedQtHost().findSibling(dir + "/e.cyc", ".ord")->path, dir + "/e.ORD");
+}
+
 }  // namespace
 }  // namespace rdo::test
