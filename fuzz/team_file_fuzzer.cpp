@@ -24,16 +24,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     const Roster& roster = std::get<Roster>(read);
-    // The file's lines: ended by CR LF, LF or CR, after a UTF-8 byte order mark.
+    // The file's lines, after a UTF-8 byte order mark (how lines end is the sessions' to check).
     if (roster.encoding == Encoding::Utf8 && text.starts_with("\xEF\xBB\xBF")) {
         text.remove_prefix(3);
     }
-    std::vector<std::string_view> lines;
-    for (std::size_t at = 0; at < text.size();) {
-        const std::size_t end = std::min(text.find_first_of("\r\n", at), text.size());
-        lines.push_back(text.substr(at, end - at));
-        at = end + (text.substr(end, 2) == "\r\n" ? 2 : 1);
-    }
+    const std::vector<std::string_view> lines = splitLines(text);
     // The team line, then per rider up to the first blank line its key (the first field),
     // its name (everything after the eleventh comma) and 26 values: no orders yet.
     std::string orders = std::string(lines[0]) + "\r\n";

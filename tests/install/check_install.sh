@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the build into a temporary prefix and checks what a desktop needs.
+# Installs the build into a temporary prefix and checks what a desktop needs of it (which files
+# the package holds, and that the installed program starts, is tools/package's to check).
 # Usage: check_install.sh BUILD_DIR
 set -euo pipefail
 prefix=$(mktemp -d)
@@ -8,12 +9,6 @@ trap 'rm -rf "$prefix"' EXIT
 cmake --install "$1" --prefix "$prefix" >/dev/null
 fail=0
 applications="$prefix/share/applications" mime="$prefix/share/mime"
-for file in bin/redaction-des-ordres share/applications/redaction-des-ordres.desktop \
-            share/icons/hicolor/scalable/apps/redaction-des-ordres.svg \
-            share/mime/packages/redaction-des-ordres.xml; do
-    [ -s "$prefix/$file" ] || { echo "missing from the installed tree: $file"; fail=1; }
-done
-[ -x "$prefix/bin/redaction-des-ordres" ] || { echo "the program is not executable"; fail=1; }
 desktop-file-validate "$applications/redaction-des-ordres.desktop" || fail=1
 
 # The file manager knows both files by name and opens a team file with the program.
