@@ -34,18 +34,14 @@ std::string shown(const RosterRow& r) {
     return texts;
 }
 
-// The race allocation of the combo `name` ("cbPM"), or the end of the table.
-const RaceAllocation* allocationOf(const std::string& name) {
-    return std::ranges::find_if(kRaceAllocations, [&](const RaceAllocation& allocation) {
-        return name == std::string("cb") + allocation.name;
-    });
-}
-
-// The dialog's text in the combo `name` but the sector ones.
+// The dialog's text in the combo `name` ("cbPM", "cbdope") but the sector ones.
 std::string OrdersDialog::*dialogText(const std::string& name) {
-    return name == "cbdope"                               ? &OrdersDialog::cbdope
-           : allocationOf(name) != kRaceAllocations.end() ? allocationOf(name)->combo
-                                                          : nullptr;
+    for (const RaceAllocation& allocation : kRaceAllocations) {
+        if (name == std::string("cb") + allocation.name) {
+            return allocation.combo;
+        }
+    }
+    return name == "cbdope" ? &OrdersDialog::cbdope : nullptr;
 }
 
 // An item of a list of "0" to `last`.
@@ -67,9 +63,15 @@ std::string treeFile(const std::string& path) {
     return sourceFile(path.find("..") == path.npos ? path : throw std::invalid_argument("outside"));
 }
 
-// In "pick cbPE_3 2": name cbPE_3, field cbPE, k 3, rest "2"; `all` follows the verb.
+// `text` cut at its first space.
+std::pair<std::string, std::string> cut(const std::string& text) {
+    const std::size_t space = text.find(' ');
+    return {text.substr(0, space), space == text.npos ? "" : text.substr(space + 1)};
+}
+
+// In "pick cbPE_3 2": `all` follows the verb, name cbPE_3, rest "2", field cbPE, k 3.
 struct Words {
-    std::string name, field, rest, all;
+    std::string all, name, rest, field;
     int k = -1;
 };
 
@@ -147,14 +149,6 @@ struct Player {
         }
     }
 
-    void restarted() {
-        session = Session();
-        back.clear();
-        ahead.clear();
-        ended = false;
-        copyTrusted = !host.writeError;
-    }
-
     void team(const std::string& riderList) {
         std::vector<std::string> riders;
         std::istringstream list(riderList);
@@ -216,7 +210,8 @@ struct Player {
     void pick(const Words& w) {
         const std::size_t messages = host.messages.size();
         const OrdersDialog before = *dialog;
-        const RaceAllocation* allocation = allocationOf(w.field);
+        const RaceAllocation* allocation =
+            std::ranges::find(kRaceAllocations, dialogText(w.field), &RaceAllocation::combo);
         const bool dope = w.field == "cbdope", pe = w.field == "cbPE";
         if (can(dope ? dialog->cbdopeVisible &&
                            std::ranges::count(kDopingProducts, w.rest, &DopingProduct::choice)
@@ -297,18 +292,21 @@ const Command kCommands[] = {
          p.host.chooserAnswers = {w.name};
          p.ended = closeRequested(p.session, p.host) || p.ended;
      }},
-    // restart: the program started again, on a computer without recovery copies
+    // restart [killed | gone | changed]: the program started again, on a computer without
+    // recovery copies; or after it was killed, the last team file as it was, gone or changed
     {"restart", Command::Main, true,
-     [](Player& p, const Words&) {
-         p.restarted();
-         p.host.copies.clear();
-     }},
-    // killed [gone | changed]: killed and started again, the last team file gone or changed
-    {"killed", Command::Main, true,
      [](Player& p, const Words& w) {
-         p.restarted();
-         if (w.name != "gone") {
-             p.host.files[kTeamPath] = p.teamBytes + (w.name == "changed" ? " " : "");
+         p.session = Session();
+         p.back.clear();
+         p.ahead.clear();
+         p.ended = false;
+         p.copyTrusted = !p.host.writeError;
+         if (w.all.empty()) {
+             p.host.copies.clear();
+             return;
+         }
+         if (w.all != "gone") {
+             p.host.files[kTeamPath] = p.teamBytes + (w.all == "changed" ? " " : "");
          }
          p.started(offerRecovery);
      }},
@@ -373,16 +371,10 @@ const Command kCommands[] = {
 };
 
 void Player::command(const std::string& line) {
-    const std::size_t space = line.find(' '), second = line.find(' ', space + 1);
-    const std::string verb = line.substr(0, space);
-    Words words;
-    words.name = space == line.npos ? "" : line.substr(space + 1, second - space - 1);
-    words.rest = second == line.npos ? "" : line.substr(second + 1);
-    words.all = space == line.npos ? "" : line.substr(space + 1);
-    const std::size_t underscore = words.name.rfind('_');
-    const bool indexed =
-        underscore != words.name.npos && words.name.back() >= '0' && words.name.back() <= '9';
-    words.field = indexed ? words.name.substr(0, underscore) : words.name;
+    const auto [verb, all] = cut(line);
+    const auto [name, rest] = cut(all);
+    const std::size_t underscore = name.find('_');
+    Words words{all, name, rest, name.substr(0, underscore)};
     const auto* found = std::ranges::find_if(kCommands, [&](const Command& command) {
         return verb == command.verb && (command.where == Command::Anywhere ||
                                         (command.where == Command::Dialog) == (dialog != nullptr));
@@ -394,7 +386,7 @@ void Player::command(const std::string& line) {
     }
     // A line naming what is not there (a row 99, a missing file) is a script's fault.
     try {
-        words.k = indexed ? std::stoi(words.name.substr(underscore + 1)) : -1;
+        words.k = underscore == name.npos ? -1 : std::stoi(name.substr(underscore + 1));
         can(known) ? found->play(*this, words) : void();
     } catch (const std::exception& error) {
         promise(fuzzed, error.what());
