@@ -76,16 +76,16 @@ struct Words {
 };
 
 struct Player {
-    explicit Player(bool isFuzzed) : fuzzed(isFuzzed) {}
+    Player(bool isFuzzed, const std::string& text) : fuzzed(isFuzzed), script(text) {}
 
     const bool fuzzed;
-    std::vector<std::string> lines;
-    std::size_t at = 0, heard = 0, asked = 0;
-    std::string teamBytes;            // the team file loaded last
-    Roster asLoaded;                  // its team as loaded
-    std::vector<Roster> back, ahead;  // the rosters the steps lead to, the nearest last
-    bool ended = false;               // the program has ended: saved, or a close let through
-    bool copyTrusted = true;          // no write has failed since the start
+    std::istringstream script;
+    std::size_t at = 0, heard = 0, asked = 0;  // the line played, the messages and questions met
+    std::string teamBytes;                     // the team file loaded last
+    Roster asLoaded;                           // its team as loaded
+    std::vector<Roster> back, ahead;           // the rosters the steps lead to, the nearest last
+    bool ended = false;       // the program has ended: saved, or a close let through
+    bool copyTrusted = true;  // no write has failed since the start
     FakeHost host;
     Session session;
     Roster& roster = session.roster;
@@ -110,6 +110,17 @@ struct Player {
     }
 
     void command(const std::string& line);
+
+    // Plays the lines to come; in the dialog `open`, those indented under its opening.
+    void play(OrdersDialog* open) {
+        dialog = open;
+        std::string line;
+        while ((!open || (!open->closed && script.peek() == ' ')) && std::getline(script, line)) {
+            ++at;
+            command(open ? line.substr(2) : line);
+        }
+        dialog = nullptr;
+    }
 
     // Keeps `before` as the roster an undo leads back to, unless the player sees no change.
     void stepped(const Roster& before) {
@@ -190,9 +201,8 @@ struct Player {
                    : text                                        ? dialog->*text
                                                                  : "(?)";
         }
-        const auto row = [&] { return roster.rows.at(static_cast<std::size_t>(words.k)); };
-        return field == "row"    ? shown(row())
-               : field == "line" ? ordersLine(row())
+        return field == "row"    ? shown(roster.rows.at(words.k))
+               : field == "line" ? ordersLine(roster.rows.at(words.k))
                : field == "team"
                    ? roster.cEquipe + '|' + roster.PE + '|' + roster.PM + '|' + roster.K
                : field == "cptsel"  ? roster.cptsel
@@ -402,23 +412,12 @@ void Player::command(const std::string& line) {
 }  // namespace
 
 std::string playScript(const std::string& script, bool fuzzed) {
-    Player player(fuzzed);
-    std::istringstream in(script);
-    for (std::string line; std::getline(in, line);) {
-        player.lines.push_back(line);
-    }
+    Player player(fuzzed, script);
     player.host.onDialog = [&player](Roster& roster, OrdersDialog& dialog) {
-        player.dialog = &dialog;
-        while (player.at < player.lines.size() && player.lines[player.at].starts_with("  ") &&
-               !dialog.closed) {
-            player.command(player.lines[player.at++].substr(2));
-        }
-        player.dialog = nullptr;
+        player.play(&dialog);
         player.check(dialog.closed ? afterDialog(roster) : "");
     };
-    while (player.at < player.lines.size()) {
-        player.command(player.lines[player.at++]);
-    }
+    player.play(nullptr);
     for (std::size_t i = player.heard; !fuzzed && i < player.host.messages.size(); ++i) {
         player.failures << "unexpected message: " << player.host.messages[i] << '\n';
     }
