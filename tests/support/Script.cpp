@@ -212,27 +212,30 @@ struct Player {
                                     : "(?)";
     }
 
-    bool sector(const Words& words) const {
-        return words.field == "cbPE" && words.k >= 0 && words.k < dialog->sectorCount;
-    }
-
-    // A pick from the list `w.field`, held to its limits when it brings no message.
-    void pick(const Words& w) {
+    // A pick from the list of the combo `w.name`, or a text typed into it; a pick that brings
+    // no message is held to its limits.
+    void enter(const Words& w, bool typed) {
         const std::size_t messages = host.messages.size();
         const OrdersDialog before = *dialog;
-        const RaceAllocation* allocation =
-            std::ranges::find(kRaceAllocations, dialogText(w.field), &RaceAllocation::combo);
-        const bool dope = w.field == "cbdope", pe = w.field == "cbPE";
-        if (can(dope ? dialog->cbdopeVisible &&
-                           std::ranges::count(kDopingProducts, w.rest, &DopingProduct::choice)
-                : pe ? sector(w) && inList(w.rest, kSectorPELastItem)
-                     : allocation != kRaceAllocations.end() &&
-                           inList(w.rest, allocation->lastItem))) {
-            dope ? pickDoping(*dialog, w.rest)
-            : pe ? pickSectorPE(*dialog, roster, host, w.k, w.rest)
-                 : pickAllocation(*dialog, roster, host, *allocation, w.rest);
+        const auto text = dialogText(w.field);
+        const auto* allocation = std::ranges::find(kRaceAllocations, text, &RaceAllocation::combo);
+        const bool dope = w.field == "cbdope";
+        const bool pe = w.field == "cbPE" && w.k >= 0 && w.k < dialog->sectorCount;
+        if (!can(dope ? dialog->cbdopeVisible &&
+                            (typed ||
+                             std::ranges::count(kDopingProducts, w.rest, &DopingProduct::choice))
+                 : pe ? typed || inList(w.rest, kSectorPELastItem)
+                      : allocation != kRaceAllocations.end() &&
+                            (typed || inList(w.rest, allocation->lastItem)))) {
+            return;
         }
-        // A pick no player could make was not played: it changed nothing and promises nothing.
+        if (typed) {
+            pe ? typeSectorPE(*dialog, w.k, w.rest) : typeDialogText(*dialog, text, w.rest);
+            return;
+        }
+        dope ? pickDoping(*dialog, w.rest)
+        : pe ? pickSectorPE(*dialog, roster, host, w.k, w.rest)
+             : pickAllocation(*dialog, roster, host, *allocation, w.rest);
         check(host.messages.size() == messages && *dialog != before
                   ? afterPick(roster, *dialog, w.field)
                   : "");
@@ -321,16 +324,9 @@ const Command kCommands[] = {
          p.started(offerRecovery);
      }},
     // pick COMBO ITEM: from the list of cbPE_0 ... cbPE_9, cbPM, cbPA, cbPT, cbPL or cbdope
-    {"pick", Command::Dialog, true, [](Player& p, const Words& w) { p.pick(w); }},
+    {"pick", Command::Dialog, true, [](Player& p, const Words& w) { p.enter(w, false); }},
     // type COMBO TEXT: TEXT typed into COMBO
-    {"type", Command::Dialog, true,
-     [](Player& p, const Words& w) {
-         const auto text = dialogText(w.field);
-         if (p.can(w.field == "cbdope" ? p.dialog->cbdopeVisible : p.sector(w) || text)) {
-             p.sector(w) ? typeSectorPE(*p.dialog, w.k, w.rest)
-                         : typeDialogText(*p.dialog, text, w.rest);
-         }
-     }},
+    {"type", Command::Dialog, true, [](Player& p, const Words& w) { p.enter(w, true); }},
     // click K: the work box of sector K + 1
     {"click", Command::Dialog, true,
      [](Player& p, const Words& w) {
