@@ -272,16 +272,14 @@ const Command kCommands[] = {
     // sectors ITEM: a pick in « Nb de Secteurs »
     {"sectors", Command::Main, true,
      [](Player& p, const Words& w) {
-         if (p.can(p.roster.sectorsEnabled && std::ranges::count(p.roster.sectorsItems, w.name))) {
-             pickSectors(p.session, p.host, w.name);
-         }
+         const bool listed = std::ranges::count(p.roster.sectorsItems, w.name);
+         p.can(p.roster.sectorsEnabled && listed) ? pickSectors(p.session, p.host, w.name) : void();
      }},
     // type sectors TEXT: typed into « Nb de Secteurs »
     {"type", Command::Main, true,
      [](Player& p, const Words& w) {
-         if (p.can(w.name == "sectors" && p.roster.sectorsEnabled && p.roster.loaded)) {
-             typeSectors(p.roster, w.rest);
-         }
+         const bool typable = w.name == "sectors" && p.roster.sectorsEnabled && p.roster.loaded;
+         p.can(typable) ? typeSectors(p.roster, w.rest) : void();
      }},
     // open ROW: a double-click on its name; the lines indented under it are played in its
     // dialog, then closed from its title bar if still open
@@ -354,9 +352,8 @@ const Command kCommands[] = {
     // ended (the program has ended)
     {"expect", Command::Anywhere, false,
      [](Player& p, const Words& w) {
-         if (p.value(w) != w.rest) {
-             p.fail("expect " + w.name + " " + w.rest + ": got " + p.value(w));
-         }
+         const std::string got = p.value(w);
+         got == w.rest ? void() : p.fail("expect " + w.name + " " + w.rest + ": got " + got);
      }},
     // message TEXT: the next message shown, "\n" a line end
     {"message", Command::Anywhere, false,
