@@ -190,26 +190,25 @@ struct Player {
         ended = ended || saved;
     }
 
-    std::string value(const Words& words) {
-        const std::string& field = words.field;
-        const auto text = dialogText(field);
+    std::string value(const Words& w) {
+        const auto text = dialogText(w.field);
         if (dialog) {
-            return field == "Check1"        ? std::to_string(dialog->Check1.at(words.k))
-                   : field == "cbPE"        ? dialog->cbPE.at(words.k)
-                   : field == "sectorCount" ? std::to_string(dialog->sectorCount)
-                   : field == "cbdope" && !dialog->cbdopeVisible ? "(caché)"
-                   : text                                        ? dialog->*text
-                                                                 : "(?)";
+            return w.field == "Check1"        ? std::to_string(dialog->Check1.at(w.k))
+                   : w.field == "cbPE"        ? dialog->cbPE.at(w.k)
+                   : w.field == "sectorCount" ? std::to_string(dialog->sectorCount)
+                   : w.field == "cbdope" && !dialog->cbdopeVisible ? "(caché)"
+                   : text                                          ? dialog->*text
+                                                                   : "(?)";
         }
-        return field == "row"    ? shown(roster.rows.at(words.k))
-               : field == "line" ? ordersLine(roster.rows.at(words.k))
-               : field == "team"
+        return w.field == "row"    ? shown(roster.rows.at(w.k))
+               : w.field == "line" ? ordersLine(roster.rows.at(w.k))
+               : w.field == "team"
                    ? roster.cEquipe + '|' + roster.PE + '|' + roster.PM + '|' + roster.K
-               : field == "cptsel"  ? roster.cptsel
-               : field == "dialogs" ? std::to_string(host.dialogsShown)
-               : field == "copies"  ? std::to_string(host.copies.size())
-               : field == "ended"   ? std::to_string(ended)
-                                    : "(?)";
+               : w.field == "cptsel"  ? roster.cptsel
+               : w.field == "dialogs" ? std::to_string(host.dialogsShown)
+               : w.field == "copies"  ? std::to_string(host.copies.size())
+               : w.field == "ended"   ? std::to_string(ended)
+                                      : "(?)";
     }
 
     // A pick from the list of the combo `w.name`, or a text typed into it; a pick that brings
