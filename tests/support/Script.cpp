@@ -377,7 +377,8 @@ void Player::command(const std::string& line) {
     const auto [name, rest] = cut(all);
     const std::size_t underscore = name.find('_');
     Words words{all, name, rest, name.substr(0, underscore)};
-    const auto* found = std::ranges::find_if(kCommands, [&](const Command& command) {
+    // Captured by name: clang 14 cannot capture a structured binding.
+    const auto* found = std::ranges::find_if(kCommands, [&, &verb = verb](const Command& command) {
         return verb == command.verb && (command.where == Command::Anywhere ||
                                         (command.where == Command::Dialog) == (dialog != nullptr));
     });
