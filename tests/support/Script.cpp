@@ -34,18 +34,14 @@ std::string shown(const RosterRow& r) {
     return texts;
 }
 
-// The race allocation of the combo `name` ("cbPM"), or the end of the table.
-const RaceAllocation* allocationOf(const std::string& name) {
-    return std::ranges::find_if(kRaceAllocations, [&](const RaceAllocation& allocation) {
-        return name == std::string("cb") + allocation.name;
-    });
-}
-
-// The dialog's text in the combo `name` but the sector ones.
+// The dialog's text in the combo `name` ("cbPM", "cbdope") but the sector ones.
 std::string OrdersDialog::*dialogText(const std::string& name) {
-    return name == "cbdope"                               ? &OrdersDialog::cbdope
-           : allocationOf(name) != kRaceAllocations.end() ? allocationOf(name)->combo
-                                                          : nullptr;
+    for (const RaceAllocation& allocation : kRaceAllocations) {
+        if (name == std::string("cb") + allocation.name) {
+            return allocation.combo;
+        }
+    }
+    return name == "cbdope" ? &OrdersDialog::cbdope : nullptr;
 }
 
 // An item of a list of "0" to `last`.
@@ -67,23 +63,29 @@ std::string treeFile(const std::string& path) {
     return sourceFile(path.find("..") == path.npos ? path : throw std::invalid_argument("outside"));
 }
 
-// In "pick cbPE_3 2": name cbPE_3, field cbPE, k 3, rest "2"; `all` follows the verb.
+// `text` cut at its first space.
+std::pair<std::string, std::string> cut(const std::string& text) {
+    const std::size_t space = text.find(' ');
+    return {text.substr(0, space), space == text.npos ? "" : text.substr(space + 1)};
+}
+
+// In "pick cbPE_3 2": `all` follows the verb, name cbPE_3, rest "2", field cbPE, k 3.
 struct Words {
-    std::string name, field, rest, all;
+    std::string all, name, rest, field;
     int k = -1;
 };
 
 struct Player {
-    explicit Player(bool isFuzzed) : fuzzed(isFuzzed) {}
+    Player(bool isFuzzed, const std::string& text) : fuzzed(isFuzzed), script(text) {}
 
     const bool fuzzed;
-    std::vector<std::string> lines;
-    std::size_t at = 0, heard = 0, asked = 0;
-    std::string teamBytes;            // the team file loaded last
-    Roster asLoaded;                  // its team as loaded
-    std::vector<Roster> back, ahead;  // the rosters the steps lead to, the nearest last
-    bool ended = false;               // the program has ended: saved, or a close let through
-    bool copyTrusted = true;          // no write has failed since the start
+    std::istringstream script;
+    std::size_t at = 0, heard = 0, asked = 0;  // the line played, the messages and questions met
+    std::string teamBytes;                     // the team file loaded last
+    Roster asLoaded;                           // its team as loaded
+    std::vector<Roster> back, ahead;           // the rosters the steps lead to, the nearest last
+    bool ended = false;       // the program has ended: saved, or a close let through
+    bool copyTrusted = true;  // no write has failed since the start
     FakeHost host;
     Session session;
     Roster& roster = session.roster;
@@ -108,6 +110,17 @@ struct Player {
     }
 
     void command(const std::string& line);
+
+    // Plays the lines to come; in the dialog `open`, those indented under its opening.
+    void play(OrdersDialog* open) {
+        dialog = open;
+        std::string line;
+        while ((!open || (!open->closed && script.peek() == ' ')) && std::getline(script, line)) {
+            ++at;
+            command(open ? line.substr(2) : line);
+        }
+        dialog = nullptr;
+    }
 
     // Keeps `before` as the roster an undo leads back to, unless the player sees no change.
     void stepped(const Roster& before) {
@@ -147,14 +160,6 @@ struct Player {
         }
     }
 
-    void restarted() {
-        session = Session();
-        back.clear();
-        ahead.clear();
-        ended = false;
-        copyTrusted = !host.writeError;
-    }
-
     void team(const std::string& riderList) {
         std::vector<std::string> riders;
         std::istringstream list(riderList);
@@ -185,49 +190,51 @@ struct Player {
         ended = ended || saved;
     }
 
-    std::string value(const Words& words) {
-        const std::string& field = words.field;
-        const auto text = dialogText(field);
+    std::string value(const Words& w) {
+        const auto text = dialogText(w.field);
         if (dialog) {
-            return field == "Check1"        ? std::to_string(dialog->Check1.at(words.k))
-                   : field == "cbPE"        ? dialog->cbPE.at(words.k)
-                   : field == "sectorCount" ? std::to_string(dialog->sectorCount)
-                   : field == "cbdope" && !dialog->cbdopeVisible ? "(caché)"
-                   : text                                        ? dialog->*text
-                                                                 : "(?)";
+            return w.field == "Check1"        ? std::to_string(dialog->Check1.at(w.k))
+                   : w.field == "cbPE"        ? dialog->cbPE.at(w.k)
+                   : w.field == "sectorCount" ? std::to_string(dialog->sectorCount)
+                   : w.field == "cbdope" && !dialog->cbdopeVisible ? "(caché)"
+                   : text                                          ? dialog->*text
+                                                                   : "(?)";
         }
-        const auto row = [&] { return roster.rows.at(static_cast<std::size_t>(words.k)); };
-        return field == "row"    ? shown(row())
-               : field == "line" ? ordersLine(row())
-               : field == "team"
+        return w.field == "row"    ? shown(roster.rows.at(w.k))
+               : w.field == "line" ? ordersLine(roster.rows.at(w.k))
+               : w.field == "team"
                    ? roster.cEquipe + '|' + roster.PE + '|' + roster.PM + '|' + roster.K
-               : field == "cptsel"  ? roster.cptsel
-               : field == "dialogs" ? std::to_string(host.dialogsShown)
-               : field == "copies"  ? std::to_string(host.copies.size())
-               : field == "ended"   ? std::to_string(ended)
-                                    : "(?)";
+               : w.field == "cptsel"  ? roster.cptsel
+               : w.field == "dialogs" ? std::to_string(host.dialogsShown)
+               : w.field == "copies"  ? std::to_string(host.copies.size())
+               : w.field == "ended"   ? std::to_string(ended)
+                                      : "(?)";
     }
 
-    bool sector(const Words& words) const {
-        return words.field == "cbPE" && words.k >= 0 && words.k < dialog->sectorCount;
-    }
-
-    // A pick from the list `w.field`, held to its limits when it brings no message.
-    void pick(const Words& w) {
+    // A pick from the list of the combo `w.name`, or a text typed into it; a pick that brings
+    // no message is held to its limits.
+    void enter(const Words& w, bool typed) {
         const std::size_t messages = host.messages.size();
         const OrdersDialog before = *dialog;
-        const RaceAllocation* allocation = allocationOf(w.field);
-        const bool dope = w.field == "cbdope", pe = w.field == "cbPE";
-        if (can(dope ? dialog->cbdopeVisible &&
-                           std::ranges::count(kDopingProducts, w.rest, &DopingProduct::choice)
-                : pe ? sector(w) && inList(w.rest, kSectorPELastItem)
-                     : allocation != kRaceAllocations.end() &&
-                           inList(w.rest, allocation->lastItem))) {
-            dope ? pickDoping(*dialog, w.rest)
-            : pe ? pickSectorPE(*dialog, roster, host, w.k, w.rest)
-                 : pickAllocation(*dialog, roster, host, *allocation, w.rest);
+        const auto text = dialogText(w.field);
+        const auto* allocation = std::ranges::find(kRaceAllocations, text, &RaceAllocation::combo);
+        const bool dope = w.field == "cbdope";
+        const bool pe = w.field == "cbPE" && w.k >= 0 && w.k < dialog->sectorCount;
+        if (!can(dope ? dialog->cbdopeVisible &&
+                            (typed ||
+                             std::ranges::count(kDopingProducts, w.rest, &DopingProduct::choice))
+                 : pe ? typed || inList(w.rest, kSectorPELastItem)
+                      : allocation != kRaceAllocations.end() &&
+                            (typed || inList(w.rest, allocation->lastItem)))) {
+            return;
         }
-        // A pick no player could make was not played: it changed nothing and promises nothing.
+        if (typed) {
+            pe ? typeSectorPE(*dialog, w.k, w.rest) : typeDialogText(*dialog, text, w.rest);
+            return;
+        }
+        dope ? pickDoping(*dialog, w.rest)
+        : pe ? pickSectorPE(*dialog, roster, host, w.k, w.rest)
+             : pickAllocation(*dialog, roster, host, *allocation, w.rest);
         check(host.messages.size() == messages && *dialog != before
                   ? afterPick(roster, *dialog, w.field)
                   : "");
@@ -264,16 +271,14 @@ const Command kCommands[] = {
     // sectors ITEM: a pick in « Nb de Secteurs »
     {"sectors", Command::Main, true,
      [](Player& p, const Words& w) {
-         if (p.can(p.roster.sectorsEnabled && std::ranges::count(p.roster.sectorsItems, w.name))) {
-             pickSectors(p.session, p.host, w.name);
-         }
+         const bool listed = std::ranges::count(p.roster.sectorsItems, w.name);
+         p.can(p.roster.sectorsEnabled && listed) ? pickSectors(p.session, p.host, w.name) : void();
      }},
     // type sectors TEXT: typed into « Nb de Secteurs »
     {"type", Command::Main, true,
      [](Player& p, const Words& w) {
-         if (p.can(w.name == "sectors" && p.roster.sectorsEnabled && p.roster.loaded)) {
-             typeSectors(p.roster, w.rest);
-         }
+         const bool typable = w.name == "sectors" && p.roster.sectorsEnabled && p.roster.loaded;
+         p.can(typable) ? typeSectors(p.roster, w.rest) : void();
      }},
     // open ROW: a double-click on its name; the lines indented under it are played in its
     // dialog, then closed from its title bar if still open
@@ -297,32 +302,28 @@ const Command kCommands[] = {
          p.host.chooserAnswers = {w.name};
          p.ended = closeRequested(p.session, p.host) || p.ended;
      }},
-    // restart: the program started again, on a computer without recovery copies
+    // restart [killed | gone | changed]: the program started again, on a computer without
+    // recovery copies; or after it was killed, the last team file as it was, gone or changed
     {"restart", Command::Main, true,
-     [](Player& p, const Words&) {
-         p.restarted();
-         p.host.copies.clear();
-     }},
-    // killed [gone | changed]: killed and started again, the last team file gone or changed
-    {"killed", Command::Main, true,
      [](Player& p, const Words& w) {
-         p.restarted();
-         if (w.name != "gone") {
-             p.host.files[kTeamPath] = p.teamBytes + (w.name == "changed" ? " " : "");
+         p.session = Session();
+         p.back.clear();
+         p.ahead.clear();
+         p.ended = false;
+         p.copyTrusted = !p.host.writeError;
+         if (w.all.empty()) {
+             p.host.copies.clear();
+             return;
+         }
+         if (w.all != "gone") {
+             p.host.files[kTeamPath] = p.teamBytes + (w.all == "changed" ? " " : "");
          }
          p.started(offerRecovery);
      }},
     // pick COMBO ITEM: from the list of cbPE_0 ... cbPE_9, cbPM, cbPA, cbPT, cbPL or cbdope
-    {"pick", Command::Dialog, true, [](Player& p, const Words& w) { p.pick(w); }},
+    {"pick", Command::Dialog, true, [](Player& p, const Words& w) { p.enter(w, false); }},
     // type COMBO TEXT: TEXT typed into COMBO
-    {"type", Command::Dialog, true,
-     [](Player& p, const Words& w) {
-         const auto text = dialogText(w.field);
-         if (p.can(w.field == "cbdope" ? p.dialog->cbdopeVisible : p.sector(w) || text)) {
-             p.sector(w) ? typeSectorPE(*p.dialog, w.k, w.rest)
-                         : typeDialogText(*p.dialog, text, w.rest);
-         }
-     }},
+    {"type", Command::Dialog, true, [](Player& p, const Words& w) { p.enter(w, true); }},
     // click K: the work box of sector K + 1
     {"click", Command::Dialog, true,
      [](Player& p, const Words& w) {
@@ -350,9 +351,8 @@ const Command kCommands[] = {
     // ended (the program has ended)
     {"expect", Command::Anywhere, false,
      [](Player& p, const Words& w) {
-         if (p.value(w) != w.rest) {
-             p.fail("expect " + w.name + " " + w.rest + ": got " + p.value(w));
-         }
+         const std::string got = p.value(w);
+         got == w.rest ? void() : p.fail("expect " + w.name + " " + w.rest + ": got " + got);
      }},
     // message TEXT: the next message shown, "\n" a line end
     {"message", Command::Anywhere, false,
@@ -373,17 +373,12 @@ const Command kCommands[] = {
 };
 
 void Player::command(const std::string& line) {
-    const std::size_t space = line.find(' '), second = line.find(' ', space + 1);
-    const std::string verb = line.substr(0, space);
-    Words words;
-    words.name = space == line.npos ? "" : line.substr(space + 1, second - space - 1);
-    words.rest = second == line.npos ? "" : line.substr(second + 1);
-    words.all = space == line.npos ? "" : line.substr(space + 1);
-    const std::size_t underscore = words.name.rfind('_');
-    const bool indexed =
-        underscore != words.name.npos && words.name.back() >= '0' && words.name.back() <= '9';
-    words.field = indexed ? words.name.substr(0, underscore) : words.name;
-    const auto* found = std::ranges::find_if(kCommands, [&](const Command& command) {
+    const auto [verb, all] = cut(line);
+    const auto [name, rest] = cut(all);
+    const std::size_t underscore = name.find('_');
+    Words words{all, name, rest, name.substr(0, underscore)};
+    // Captured by name: clang 14 cannot capture a structured binding.
+    const auto* found = std::ranges::find_if(kCommands, [&, &verb = verb](const Command& command) {
         return verb == command.verb && (command.where == Command::Anywhere ||
                                         (command.where == Command::Dialog) == (dialog != nullptr));
     });
@@ -394,7 +389,7 @@ void Player::command(const std::string& line) {
     }
     // A line naming what is not there (a row 99, a missing file) is a script's fault.
     try {
-        words.k = indexed ? std::stoi(words.name.substr(underscore + 1)) : -1;
+        words.k = underscore == name.npos ? -1 : std::stoi(name.substr(underscore + 1));
         can(known) ? found->play(*this, words) : void();
     } catch (const std::exception& error) {
         promise(fuzzed, error.what());
@@ -410,23 +405,12 @@ void Player::command(const std::string& line) {
 }  // namespace
 
 std::string playScript(const std::string& script, bool fuzzed) {
-    Player player(fuzzed);
-    std::istringstream in(script);
-    for (std::string line; std::getline(in, line);) {
-        player.lines.push_back(line);
-    }
+    Player player(fuzzed, script);
     player.host.onDialog = [&player](Roster& roster, OrdersDialog& dialog) {
-        player.dialog = &dialog;
-        while (player.at < player.lines.size() && player.lines[player.at].starts_with("  ") &&
-               !dialog.closed) {
-            player.command(player.lines[player.at++].substr(2));
-        }
-        player.dialog = nullptr;
+        player.play(&dialog);
         player.check(dialog.closed ? afterDialog(roster) : "");
     };
-    while (player.at < player.lines.size()) {
-        player.command(player.lines[player.at++]);
-    }
+    player.play(nullptr);
     for (std::size_t i = player.heard; !fuzzed && i < player.host.messages.size(); ++i) {
         player.failures << "unexpected message: " << player.host.messages[i] << '\n';
     }
