@@ -49,7 +49,9 @@ class FakeHost : public Host {
     /// Keeps no copies of replaced files: the Qt host's are tested on real files.
     FileWrite writeFile(const std::string& path, std::string_view bytes,
                         const std::string&) override {
-        writeError ? void() : void(files[path] = bytes);
+        if (!writeError) {
+            files[path] = bytes;
+        }
         return {writeError};
     }
     std::vector<StoredCopy> recoveryCopies() override { return {copies.rbegin(), copies.rend()}; }
