@@ -117,7 +117,7 @@ struct Player {
         std::string line;
         while ((!open || (!open->closed && script.peek() == ' ')) && std::getline(script, line)) {
             ++at;
-            command(open ? line.substr(2) : line);
+            command(open ? line.erase(0, 2) : line);  // erase, unlike substr, takes a lone space
         }
         dialog = nullptr;
     }
