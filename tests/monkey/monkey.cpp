@@ -1,9 +1,8 @@
-// A random session of user events on the real windows over the example team, the promises checked
-// after each one: [seed [events]], else MONKEY_SEED and MONKEY_SECONDS (20); MONKEY_TRACE=1 prints
-// the events. `--kills` kills such sessions MONKEY_KILLS times (5): the orders must come back.
+// Random sessions of user events on the real windows over the example team, the promises checked
+// after each one, each in a program of its own killed at a random moment, MONKEY_KILLS times (5):
+// the orders must come back. MONKEY_TRACE=1 prints the events.
 #include <QtTest>
 #include <QtWidgets>
-#include <climits>
 #include <cstdio>
 #include <functional>
 #include <random>
@@ -52,13 +51,10 @@ struct Monkey : QtHost {
         setRecoveryFolder(in);
         // The remembered folders too: the player's own settings stay untouched.
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, in);
-        clock.start();
     }
     QString folder, saved;
     bool sure = false, asked = false, record = false;
-    long limit = LONG_MAX, count = 0;  // events at most, played
-    qint64 ms = LLONG_MAX;             // time played at most
-    QElapsedTimer clock;
+    long count = 0;  // events played
     const Roster asLoaded = test::loadedRoster(test::sourceFile("examples/equipe-exemple.cyc"));
     const std::string loaded = ordersFileBytes(asLoaded);
     std::unique_ptr<Guide> guide;
@@ -110,11 +106,6 @@ struct Monkey : QtHost {
             guide->show();
         }
         check(modal);
-        if (count >= limit || clock.elapsed() >= ms) {
-            std::printf("monkey: %ld events in %lld ms\n", count, clock.elapsed());
-            QCoreApplication::exit(0);  // every event loop, the dialogs' too: nothing is asked
-            return;
-        }
         QTimer::singleShot(0, this, &Monkey::tick);
         const long number = ++count;
         QWidget* window = popup ? popup : modal ? modal : guide.get();
@@ -253,27 +244,16 @@ int main(int argc, char* argv[]) {
     rdo::setUpApplication(app);
     QApplication::setQuitOnLastWindowClosed(false);
     const QStringList arguments = QCoreApplication::arguments();
-    if (arguments.value(1) == "--kills") {
+    if (arguments.value(2) != "--child") {
         const int kills = qEnvironmentVariableIntValue("MONKEY_KILLS");
         rdo::kills(arguments[0], kills ? kills : 5);
         return 0;
     }
-    const QByteArray given = argc > 1 ? QByteArray(argv[1]) : qgetenv("MONKEY_SEED");
-    const std::uint64_t seed = given.isEmpty() ? std::random_device{}() : given.toULongLong();
-    std::printf("monkey: seed %llu\n", qulonglong(seed));
-    rdo::rng.seed(seed);
-    QTemporaryDir folder;
-    rdo::Monkey monkey(folder.path());
-    if (arguments.value(2) == "--child") {  // played until killed
-        monkey.setRecoveryFolder(arguments.value(3));
-        monkey.record = true;
-        monkey.changing(monkey.loaded, [] {});  // the orders as loaded
-    } else if (argc > 2) {
-        monkey.limit = arguments[2].toLong();
-    } else {
-        const int seconds = qEnvironmentVariableIntValue("MONKEY_SECONDS");
-        monkey.ms = (seconds ? seconds : 20) * 1000LL;
-    }
+    // SEED --child FOLDER: a session played until killed, its files and settings in FOLDER.
+    rdo::rng.seed(arguments[1].toULongLong());
+    rdo::Monkey monkey(arguments[3]);
+    monkey.record = true;
+    monkey.changing(monkey.loaded, [] {});  // the orders as loaded
     QTimer::singleShot(0, &monkey, &rdo::Monkey::tick);
     return QApplication::exec();
 }
