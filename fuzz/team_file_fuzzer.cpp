@@ -1,6 +1,5 @@
-// The team file reader on arbitrary bytes: it loads the team or refuses the
-// file with a reason, and a loaded team gives an orders file that the game
-// reads back to the same team line, keys and names, byte for byte.
+// The team file reader on arbitrary bytes: a team loaded or a reason to refuse the file, and a
+// loaded team's orders file gives back its team line, keys and names byte for byte.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>

@@ -35,7 +35,7 @@ inline long entries(const QString& dir) {
 struct TwoOrders {
     QTemporaryDir temp;
     std::string path = temp.filePath("o.ord").toStdString();
-    Session a{loadedRoster(teamFile({"1|0|0|0|A"}))};
+    Session a{loadedRoster(teamFile("1|0|0|0|A"))};
     Session b{loadedRoster(sourceFile("examples/equipe-exemple.cyc"))};
     std::string A = ordersFileBytes(a.roster), B = ordersFileBytes(b.roster);
     ScriptedQtHost host{path};
@@ -45,8 +45,8 @@ struct TwoOrders {
 // system's reason may begin.
 using Refusal = std::tuple<bool, std::string, std::vector<std::string>>;
 
-// Each refusal is said once, with the system's reason, and leaves nothing behind in `dir`.
-// The words around the reason are the logic's, checked once elsewhere.
+// Each refusal is said once, with the system's reason (the logic's words around it are the
+// sessions'), and leaves nothing behind in `dir`.
 inline void expectRefused(const std::string& dir, const std::vector<Refusal>& refusals) {
     const long before = entries(QString::fromStdString(dir));
     for (const auto& [open, path, reasons] : refusals) {

@@ -1,6 +1,5 @@
-// The Qt host's files where only Linux can fault them: read-only file systems, a full disk,
-// named pipes and devices that would block or never end, a size limit that fails a write
-// halfway, and the memory a huge file must not cost.
+// The Qt host's files where only Linux can fault them: read-only file systems, a full disk, pipes
+// and devices that block or never end, a write failing halfway, the memory a huge file costs.
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>

@@ -31,9 +31,8 @@ TEST(FileFaults, RefusedWithTheSystemsReasonAndNothingLeftBehind) {
                        });
 }
 
-// Saves over one name of orders b, a (shorter), b: each replaced file is kept as NAME~, one
-// generation; a NAME~ that cannot be written is said and does not stop the save. Then the
-// question box's keys and the orders beside a team file in any letter case.
+// Saves of b, a (shorter), b over one name keep each replaced file as NAME~, one generation; a
+// NAME~ that cannot be written is said. Then the question's keys, a team's orders in any case.
 TEST(QtHost, KeepsTheReplacedFileAsksBeforeLosingOrdersAndFindsAnyLetterCase) {
     TwoOrders two;
     auto& [temp, path, a, b, A, B, host] = two;
@@ -55,9 +54,8 @@ TEST(QtHost, KeepsTheReplacedFileAsksBeforeLosingOrdersAndFindsAnyLetterCase) {
     EXPECT_FALSE(host.findSibling(temp.filePath("o.cyc").toStdString(), ".ord~"));  // a folder
 }
 
-// A recovery copy's folder is made when missing; a copy held by another running program is
-// neither listed, written nor removed, until that program ends; a folder that cannot be made
-// is named.
+// A copy's folder is made when missing, named when it cannot be; a copy that another running
+// program holds is neither listed, written nor removed until that program ends.
 TEST(QtHost, RecoveryCopiesOfOneRunningProgramEach) {
     QTemporaryDir temp;
     auto one = std::make_unique<QtHost>();
@@ -82,9 +80,8 @@ TEST(QtHost, RecoveryCopiesOfOneRunningProgramEach) {
     EXPECT_EQ(two.writeRecovery("z", "1"), "le dossier « /proc/secours » ne peut pas être créé");
 }
 
-// A run per week, each a new host over the same settings: the team chooser opens where the last
-// team was loaded, the orders chooser beside the team; the first run and a folder gone, where Qt
-// likes. The chooser shows the filter in Qt's form and Qt's own buttons in French.
+// A host a week: the team chooser opens where the last team was loaded (else where Qt likes), the
+// orders chooser beside the team; the real chooser shows the filter and Qt's buttons in French.
 TEST(QtHost, ChoosersStartWhereTheLastTeamWasLoaded) {
     QTemporaryDir first, second;
     for (const auto& [remembered, week] : {std::pair{QString(), &first}, {first.path(), &second}}) {
@@ -92,7 +89,7 @@ TEST(QtHost, ChoosersStartWhereTheLastTeamWasLoaded) {
         Session session;
         EXPECT_EQ(host.startFolder(ChooserPurpose::Open), remembered);
         const std::string team = week->filePath("equipe.cyc").toStdString();
-        ASSERT_TRUE(loadTeam(session, host, writeBytes(team, teamFile({"1|0|0|0|A"}))));
+        ASSERT_TRUE(loadTeam(session, host, writeBytes(team, teamFile("1|0|0|0|A"))));
         EXPECT_EQ(host.startFolder(ChooserPurpose::Save), week->path());
     }
     QtHost next;

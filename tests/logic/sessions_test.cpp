@@ -1,6 +1,5 @@
-// Every session of tests/sessions plays as its file says, and keeps the program's promises after
-// every step; saved orders that cannot be taken up are named with the reason; a recovery copy
-// holds the orders whole.
+// The sessions of tests/sessions play as written, keeping the promises after every step; saved
+// orders not taken up say why; a recovery copy holds the orders whole.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -23,9 +22,8 @@ TEST(Sessions, PlayAsWrittenKeepingThePromises) {
     }
 }
 
-// Saved orders beside the team 1 Alpha, 2 Blessé injured, 3 « Dopé, fils », 4 Delta are left
-// aside with the reason: another team's, holding a value the game could not read (each in
-// tests/sessions/files/saved/), or unreadable (as without the right to read them, "").
+// Saved orders beside the team 1 Alpha, 2 Blessé injured, 3 « Dopé, fils », 4 Delta left aside
+// with the reason: another team's, a value the game cannot read (files/saved/), unreadable ("").
 TEST(TakeUp, SavedOrdersLeftAsideWithTheReason) {
     struct Denying : FakeHost {
         bool denied = false;
@@ -58,7 +56,7 @@ TEST(TakeUp, SavedOrdersLeftAsideWithTheReason) {
                                 "positif ou nul"},
         {"", "Permission non accordée"}};
     const std::string team =
-        teamFile({"1|0|0|0|Alpha", "2|3|0|0|Blessé", "3|0|2|4|Dopé, fils", "4|0|0|0|Delta"});
+        teamFile("1|0|0|0|Alpha; 2|3|0|0|Blessé; 3|0|2|4|Dopé, fils; 4|0|0|0|Delta");
     for (const auto& [file, reason] : refusals) {
         Denying host;
         host.denied = file.empty();

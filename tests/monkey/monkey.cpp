@@ -48,8 +48,7 @@ constexpr const char* kExample = RDO_SOURCE_DIR "/examples/equipe-exemple.cyc";
 // in `folder`, a folder or a cancel, unless `sure`; then every question gets Enter's answer.
 struct Monkey : QtHost {
     explicit Monkey(const QString& in) : folder(in) {
-        setRecoveryFolder(in);
-        // The remembered folders too: the player's own settings stay untouched.
+        setRecoveryFolder(in);  // and the remembered folders: the player's own stay untouched
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, in);
     }
     QString folder, saved;
@@ -96,8 +95,8 @@ struct Monkey : QtHost {
         closings += shown.closed ? test::afterDialog(roster) : "";
     }
 
-    // Acts on the open list, the modal window or the main window. The next event
-    // runs in the innermost event loop, so also in a modal window this one opens.
+    // Acts on the open list, the modal window or the main window; the next event runs in the
+    // innermost event loop, so also in a modal window this one opens.
     void tick() {
         QWidget* modal = QApplication::activeModalWidget();
         QWidget* popup = QApplication::activePopupWidget();
@@ -160,9 +159,8 @@ struct Monkey : QtHost {
             const QPointer<QWidget> alive(hit);
             const QString name = hit->objectName();
             QTest::mouseClick(hit, Qt::LeftButton, {}, at);
-            // A window closed by the first click takes no more clicks.
             for (const auto event : {QTest::MouseDClick, QTest::MouseRelease}) {
-                if (twice && alive && hit->isVisible()) {
+                if (twice && alive && hit->isVisible()) {  // not once the first click closed it
                     QTest::mouseEvent(event, hit, Qt::LeftButton, {}, at);
                 }
             }
@@ -172,8 +170,7 @@ struct Monkey : QtHost {
     }
 };
 
-// Sessions in a program of their own, killed in a write of the copy or a moment later, then started
-// again: the orders saved are those before the kill, or those after a change under way.
+// Once killed and started again, the orders saved are those before the kill or after a change.
 void kills(const QString& self, int rounds) {
     std::mt19937_64 pick(std::random_device{}());
     for (int round = 1; round <= rounds; ++round) {
@@ -183,10 +180,9 @@ void kills(const QString& self, int rounds) {
         child.start(self, {QString::number(seed), "--child", folder.path()});
         const auto writes = 2 + static_cast<qsizetype>(pick() % 40);  // the first, as loaded
         QByteArray out;
-        QElapsedTimer clock;  // a program that stops writing copies is killed all the same
-        clock.start();
+        const QDeadlineTimer patience(100000);  // one that stops writing is killed all the same
         while (child.state() != QProcess::NotRunning && out.count("\nP ") < writes &&
-               clock.elapsed() < 100000) {
+               !patience.hasExpired()) {
             child.waitForReadyRead(5);
             out += child.readAllStandardOutput();
         }
@@ -195,13 +191,12 @@ void kills(const QString& self, int rounds) {
         child.kill();
         child.waitForFinished();
         out += child.readAllStandardOutput();
-        QByteArray loaded, done, pending;
+        QByteArray done, pending;
         for (const QByteArray& line : out.replace("\r", "").split('\n')) {  // Windows' text mode
             if (line.startsWith("P ")) {
                 pending = QByteArray::fromHex(line.mid(2));
             } else if (line == "D") {
                 done = std::exchange(pending, {});
-                loaded = loaded.isEmpty() ? done : loaded;
             }
         }
         // Started again: the recovery question answered as Enter does (Yes), the orders saved.
@@ -210,17 +205,14 @@ void kills(const QString& self, int rounds) {
         const auto guide = makeMainWindow(again);
         guide->show();
         guide->offerRecoveryCopies();
-        if (!guide->roster().loaded) {
-            guide->openTeamFile(kExample);
-        }
+        guide->roster().loaded ? void() : guide->openTeamFile(kExample);
         guide->findChild<QPushButton*>("btSave")->click();
-        QFile file(again.saved);
-        const QByteArray saved = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        const auto saved = QByteArray::fromStdString(test::fileBytes(again.saved.toStdString()));
         std::printf("kill %d: seed %llu, %lld changes%s%s\n", round, qulonglong(seed),
                     out.count("\nP "), pending.isEmpty() ? "" : ", one under way",
                     again.asked ? ", asked" : "");
         if (!alive || saved.isEmpty() || (saved != done && saved != pending) ||
-            again.asked != (saved != loaded)) {
+            again.asked != (saved.toStdString() != again.loaded)) {
             qFatal("kills: ended before the kill, or other orders saved\n%s",
                    child.readAllStandardError().constData());
         }
@@ -239,7 +231,6 @@ int main(int argc, char* argv[]) {
             std::fprintf(stderr, "%s\n", qPrintable(message));  // the offscreen platform's: noise
         }
     });
-    std::setvbuf(stdout, nullptr, _IOLBF, 1 << 16);  // a line in one piece, at its end
     QApplication app(argc, argv);
     rdo::setUpApplication(app);
     QApplication::setQuitOnLastWindowClosed(false);

@@ -1,6 +1,5 @@
-// Both windows as a player sees them in a few set states, pixel for pixel against the reference
-// pictures beside this file: positions, sizes, colours, fonts and what is shown or hidden.
-// After an intended change of the look, tools/pictures makes the references again.
+// Both windows in a few set states, pixel for pixel against the reference pictures beside this
+// file; after an intended change of the look, tools/pictures makes them again.
 #include <QDir>
 #include <QImage>
 
@@ -44,9 +43,8 @@ void expectPicture(QWidget& window, const QString& name) {
 
 using Pictures = test::WidgetTest;
 
-// At start, the example team loaded, the dialogs of row 1 (under amphetamines from the team file)
-// and of row 8 (after an injured rider), left by their title bar; then ten sectors typed and the
-// example orders given to row 0: his dialog, then the main window.
+// At start, the example team loaded, the dialogs of row 1 (amphetamines from the team file) and
+// row 8 (after an injured rider); ten sectors typed, row 0's dialog with orders, the main window.
 TEST_F(Pictures, LookAsTheirReference) {
     QApplication::setCursorFlashTime(0);  // a cursor that does not blink: one picture
     Guide guide(host);

@@ -58,9 +58,10 @@ Roster loadedRoster(const std::string& bytes) {
     return std::get<Roster>(std::move(result));
 }
 
-std::string teamFile(const std::vector<std::string>& riders) {
+std::string teamFile(const std::string& riders) {
     std::string text = "Team\r\n12\r\n30\r\n150\r\n";
-    for (const std::string& rider : riders) {
+    std::istringstream list(riders);
+    for (std::string rider; std::getline(list >> std::ws, rider, ';');) {
         std::stringstream in(rider);
         std::string part[5];
         for (std::string& each : part) {

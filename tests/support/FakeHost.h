@@ -84,8 +84,7 @@ class FakeHost : public Host {
     }
 };
 
-/// `path`, given in UTF-8, for the standard library: its narrow strings are not UTF-8 on
-/// Windows, where a temporary folder's name may hold an accent.
+/// `path` (UTF-8) for the standard library, whose narrow strings are not UTF-8 on Windows.
 std::filesystem::path fsPath(const std::string& path);
 
 /// The bytes of the file at `path` (UTF-8); empty when it cannot be read.
@@ -100,8 +99,8 @@ std::string sourceFile(const std::string& relativePath);
 /// A roster loaded from `bytes` (which must be a valid team file).
 Roster loadedRoster(const std::string& bytes);
 
-/// A team file of riders "key,FRA,61,55,70,3,84,weeks,code,detail,5,name", one per entry of
-/// `riders`, each given as "key|weeks|code|detail|name", in the team « Team ».
-std::string teamFile(const std::vector<std::string>& riders);
+/// A team file of `riders` "key|weeks|code|detail|name; ...", in the team « Team », each written
+/// "key,FRA,61,55,70,3,84,weeks,code,detail,5,name".
+std::string teamFile(const std::string& riders);
 
 }  // namespace rdo::test

@@ -1,6 +1,5 @@
-// What the program promises a player and the game, checked after every step alike by the
-// session player (and so the actions fuzzer) and by the monkey on the real windows. Each check
-// returns the promises broken, one a line, or an empty text.
+// What the program promises a player and the game, checked after every step by the session
+// player, the actions fuzzer and the monkey; each returns the promises broken, one a line.
 #pragma once
 
 #include <optional>
@@ -11,10 +10,9 @@
 
 namespace rdo::test {
 
-/// After any action, `asLoaded` the team as loaded and `open` the dialog when one is open:
-/// lists of ten entries, a row's PE the sum of its sectors', at most five worked sectors, and an
-/// orders file that reads back over the team as loaded to the same bytes (one line per rider
-/// in use, 28 values the game can read).
+/// After any action (`open` the dialog open, if any): lists of ten entries, a row's PE the sum
+/// of its sectors', at most five worked sectors, and an orders file that the game reads back over
+/// `asLoaded`, the team as loaded, to the same bytes.
 std::string afterAction(const Roster& roster, const Roster& asLoaded, const OrdersDialog* open);
 
 /// After « Sélectionner » or « Au repos »: the counter and the totals are the rows' sums.

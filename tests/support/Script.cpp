@@ -133,8 +133,8 @@ struct Player {
         }
     }
 
-    // Orders taken up at a load, saved or from a recovery copy, are a step from the team, and
-    // counted in the totals.
+    // Orders taken up at a load (saved, or a recovery copy) are a step from the team, in the
+    // totals.
     void started(bool (*load)(Session&, Host&)) {
         load(session, host);
         if (roster.loaded) {
@@ -161,13 +161,8 @@ struct Player {
     }
 
     void team(const std::string& riderList) {
-        std::vector<std::string> riders;
-        std::istringstream list(riderList);
-        for (std::string rider; std::getline(list >> std::ws, rider, ';');) {
-            riders.push_back(rider);
-        }
-        teamBytes = riderList.find('|') == riderList.npos && !riders.empty() ? treeFile(riders[0])
-                                                                             : teamFile(riders);
+        const bool file = riderList.find('|') == riderList.npos && !riderList.empty();
+        teamBytes = file ? treeFile(riderList) : teamFile(riderList);
         host.files[kTeamPath] = teamBytes;
         host.chooserAnswers = {riderList.empty() ? "" : kTeamPath};
         started(openTeam);
@@ -211,8 +206,7 @@ struct Player {
                                       : "(?)";
     }
 
-    // A pick from the list of the combo `w.name`, or a text typed into it; a pick that brings
-    // no message is held to its limits.
+    // A pick from the list `w.name` or a text typed into it; a pick without message keeps limits.
     void enter(const Words& w, bool typed) {
         const std::size_t messages = host.messages.size();
         const OrdersDialog before = *dialog;
@@ -345,10 +339,9 @@ const Command kCommands[] = {
      [](Player& p, const Words& w) {
          p.host.files[w.name] == treeFile(w.rest) ? void() : p.fail(w.name + " is not " + w.rest);
      }},
-    // expect NAME VALUE: in a dialog block a list (cbPE_3, cbdope), a work box (Check1_3) or
-    // sectorCount; else row_ROW (a row as shown), line_ROW (its orders line), team (cEquipe, PE,
-    // PM and K joined by "|"), cptsel, dialogs (shown), copies (recovery copies kept) or
-    // ended (the program has ended)
+    // expect NAME VALUE: in a dialog a list (cbPE_3, cbdope), a work box (Check1_3), sectorCount;
+    // else row_ROW (a row as shown), line_ROW (its orders line), team (cEquipe|PE|PM|K), cptsel,
+    // dialogs (shown), copies (recovery copies kept) or ended (the program has ended)
     {"expect", Command::Anywhere, false,
      [](Player& p, const Words& w) {
          const std::string got = p.value(w);

@@ -44,8 +44,7 @@ class WidgetTest : public ::testing::Test {
         }
     }
 
-    /// The example orders file's orders for its first rider: 3 and 2 PE in the first two
-    /// sectors, the first worked, 4 PA, EPO confirmed.
+    /// The first rider's orders of the example orders: PE 3 and 2, sector 1 worked, 4 PA, EPO.
     static void giveExampleOrders(const Ordres& ordres) {
         pickNext(ordres, "cbPE_0", 3);
         pickNext(ordres, "cbPE_1", 2);

@@ -14,7 +14,7 @@ class GuideTest : public test::WidgetTest {
     // By default Alpha is available, Blessé injured for 3 weeks, Dopé already under EPO.
     void load() {
         host.files["/equipes/equipe.cyc"] =
-            test::teamFile({"1|0|0|0|Alpha", "2|3|0|0|Blessé", "3|0|2|4|Dopé"});
+            test::teamFile("1|0|0|0|Alpha; 2|3|0|0|Blessé; 3|0|2|4|Dopé");
         host.chooserAnswers.push_back("/equipes/equipe.cyc");
         QTest::mouseClick(control(guide, "btOpen"), Qt::LeftButton);
     }
@@ -87,9 +87,8 @@ TEST_F(GuideTest, UndoAndRedoKeysStepOverTheDialogs) {
     }
 }
 
-// A team refused at start leaves the start state; Ctrl+O and Ctrl+S do what their button does,
-// only while it is shown, each chooser with its filter. Closing asks only once orders are given,
-// and « Annuler » keeps the window. One rider's orders reach the file byte for byte.
+// A team refused at start leaves the start state; Ctrl+O and Ctrl+S act only while their button
+// shows; closing asks once orders are given, « Annuler » keeps the window; the file is exact.
 TEST_F(GuideTest, FromTheTeamFileToTheOrdersFile) {
     host.files["/t/equipe.cyc"] = test::sourceFile("examples/equipe-exemple.cyc");
     host.chooserAnswers = {"/t/equipe.cyc", "/t/equipe.ord", "/t/equipe.ord"};
@@ -128,7 +127,7 @@ using OrdresTest = test::WidgetTest;
 // Ten sectors, two worked already: the lists as long as the game has them, a refused tick shown
 // unticked, Tab through every control, each named for Orca.
 TEST_F(OrdresTest, ListsTicksTabAndNames) {
-    Session session(test::loadedRoster(test::teamFile({"1|0|0|0|Alpha"})));
+    Session session(test::loadedRoster(test::teamFile("1|0|0|0|Alpha")));
     session.roster.sectors = "10";
     session.roster.rows[0].PTplus = "1,0,1,0,0,0,0,0,0,0";
     drive = [&](Ordres& ordres) {
@@ -162,7 +161,7 @@ TEST_F(OrdresTest, ListsTicksTabAndNames) {
 // A refused pick's message shows over the picked item, which then goes back; a typed text is the
 // dialog's own, which « Sélectionner » refuses when the game could not read it.
 TEST_F(OrdresTest, ARefusedPickGoesBackATypedTextIsCheckedAtSelect) {
-    Session session(test::loadedRoster(test::teamFile({"1|0|0|0|Alpha"})));
+    Session session(test::loadedRoster(test::teamFile("1|0|0|0|Alpha")));
     session.roster.rows[1].PA2 = "20";  // any PA for Alpha is too many
     drive = [&](Ordres& ordres) {
         auto* cbPA = control<QComboBox>(ordres, "cbPA");
