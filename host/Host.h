@@ -44,6 +44,8 @@ struct Question {
 /// A moment in the computer's local time.
 struct LocalTime {
     int year = 0, month = 0, day = 0, hour = 0, minute = 0;
+
+    friend bool operator==(const LocalTime&, const LocalTime&) = default;
 };
 
 /// A recovery copy as the host keeps it.

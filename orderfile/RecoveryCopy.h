@@ -31,6 +31,8 @@ struct RecoveryCopy {
     LocalTime written;
     std::string sectors;  // the number of sectors picked; empty when not picked
     std::string orders;   // the orders file's bytes
+
+    friend bool operator==(const RecoveryCopy&, const RecoveryCopy&) = default;
 };
 
 std::string recoveryCopyBytes(const RecoveryCopy& copy);

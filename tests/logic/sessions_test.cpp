@@ -25,13 +25,6 @@ TEST(Sessions, PlayAsWrittenKeepingThePromises) {
 // Saved orders beside the team 1 Alpha, 2 Blessé injured, 3 « Dopé, fils », 4 Delta left aside
 // with the reason: another team's, a value the game cannot read (files/saved/), unreadable ("").
 TEST(TakeUp, SavedOrdersLeftAsideWithTheReason) {
-    struct Denying : FakeHost {
-        bool denied = false;
-        FileRead readFile(const std::string& path, std::size_t maxBytes) override {
-            return denied && path.ends_with(".ord") ? FileRead{{}, "Permission non accordée"}
-                                                    : FakeHost::readFile(path, maxBytes);
-        }
-    };
     const std::string count = " au lieu de 5 : le nom de l'équipe, puis une ligne par coureur",
                       alpha = "la ligne 2, celle du coureur Alpha (clé 1), donne « ",
                       blesse = "la ligne 3, celle du coureur Blessé (clé 2), ",
@@ -58,10 +51,10 @@ TEST(TakeUp, SavedOrdersLeftAsideWithTheReason) {
     const std::string team =
         teamFile("1|0|0|0|Alpha; 2|3|0|0|Blessé; 3|0|2|4|Dopé, fils; 4|0|0|0|Delta");
     for (const auto& [file, reason] : refusals) {
-        Denying host;
-        host.denied = file.empty();
+        FakeHost host;
         const std::string saved = "tests/sessions/files/saved/" + file + ".ord";
-        host.files = {{"/t/e.cyc", team}, {"/t/e.ord", host.denied ? "" : sourceFile(saved)}};
+        host.files = {{"/t/e.cyc", team}, {"/t/e.ord", file.empty() ? "" : sourceFile(saved)}};
+        host.unreadable = file.empty() ? "/t/e.ord" : "";
         Session session;
         EXPECT_TRUE(loadTeam(session, host, "/t/e.cyc") && session.roster.cptsel == "0");
         const std::string said =
@@ -79,9 +72,7 @@ TEST(RecoveryCopy, EveryByteBackAndNothingFromATornOrForeignCopy) {
     const std::string bytes = recoveryCopyBytes(copy);
     const auto back = readRecoveryCopy(bytes);
     ASSERT_TRUE(back);
-    EXPECT_TRUE(back->team == copy.team && back->orders == every && back->sectors == "10");
-    EXPECT_EQ(std::tie(back->written.year, back->written.day, back->written.minute),
-              std::tie(copy.written.year, copy.written.day, copy.written.minute));
+    EXPECT_TRUE(*back == copy);
     EXPECT_NE(teamFileId("/a", "x").hash, teamFileId("/a", "y").hash);
     EXPECT_NE(copyName(teamFileId("/a", "x")), copyName(teamFileId("/b", "x")));
     for (std::size_t size = 0; size < bytes.size(); ++size) {

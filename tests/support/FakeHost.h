@@ -24,6 +24,7 @@ class FakeHost : public Host {
     std::deque<std::string> chooserAnswers;  // an empty answer is a cancel; past them too
     std::vector<std::string> filtersAsked;
     std::map<std::string, std::string> files;
+    std::string unreadable;                 // a file every read of which is refused
     std::optional<std::string> writeError;  // every write fails with it when set
     std::vector<StoredCopy> copies;         // the newest last; none held by another program
     int dialogsShown = 0;
