@@ -48,7 +48,7 @@ constexpr const char* kExample = RDO_SOURCE_DIR "/examples/equipe-exemple.cyc";
 // in `folder`, a folder or a cancel, unless `sure`; then every question gets Enter's answer.
 struct Monkey : QtHost {
     explicit Monkey(const QString& in) : folder(in) {
-        setRecoveryFolder(in);  // and the remembered folders: the player's own stay untouched
+        setRecoveryFolder(in);  // copies and remembered folders in `in`, not the player's
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, in);
     }
     QString folder, saved;
@@ -191,10 +191,10 @@ void kills(const QString& self, int rounds) {
         child.kill();
         child.waitForFinished();
         out += child.readAllStandardOutput();
-        QByteArray done, pending;
+        std::string done, pending;
         for (const QByteArray& line : out.replace("\r", "").split('\n')) {  // Windows' text mode
             if (line.startsWith("P ")) {
-                pending = QByteArray::fromHex(line.mid(2));
+                pending = QByteArray::fromHex(line.mid(2)).toStdString();
             } else if (line == "D") {
                 done = std::exchange(pending, {});
             }
@@ -207,12 +207,12 @@ void kills(const QString& self, int rounds) {
         guide->offerRecoveryCopies();
         guide->roster().loaded ? void() : guide->openTeamFile(kExample);
         guide->findChild<QPushButton*>("btSave")->click();
-        const auto saved = QByteArray::fromStdString(test::fileBytes(again.saved.toStdString()));
+        const std::string saved = test::fileBytes(again.saved.toStdString());
         std::printf("kill %d: seed %llu, %lld changes%s%s\n", round, qulonglong(seed),
-                    out.count("\nP "), pending.isEmpty() ? "" : ", one under way",
+                    out.count("\nP "), pending.empty() ? "" : ", one under way",
                     again.asked ? ", asked" : "");
-        if (!alive || saved.isEmpty() || (saved != done && saved != pending) ||
-            again.asked != (saved.toStdString() != again.loaded)) {
+        if (!alive || saved.empty() || (saved != done && saved != pending) ||
+            again.asked != (saved != again.loaded)) {
             qFatal("kills: ended before the kill, or other orders saved\n%s",
                    child.readAllStandardError().constData());
         }

@@ -10,10 +10,10 @@
 namespace rdo::test {
 
 FileRead FakeHost::readFile(const std::string& path, std::size_t maxBytes) {
-    const auto it = files.find(path);
     if (path == unreadable) {
         return {{}, "Permission non accordée"};
     }
+    const auto it = files.find(path);
     if (it == files.end()) {
         return {{}, "Aucun fichier ou dossier de ce type"};
     }

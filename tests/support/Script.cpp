@@ -133,8 +133,7 @@ struct Player {
         }
     }
 
-    // Orders taken up at a load (saved, or a recovery copy) are a step from the team, in the
-    // totals.
+    // Orders taken up at load (saved, or a copy): a step from the team, counted in the totals.
     void started(bool (*load)(Session&, Host&)) {
         load(session, host);
         if (roster.loaded) {
