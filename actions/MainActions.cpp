@@ -131,8 +131,7 @@ bool saveOrders(Session& session, Host& host) {
     }
     // The file replaced stays beside the new one, one generation back, in case
     // the player chose the wrong name.
-    const std::string backup = path + "~";
-    const FileWrite written = host.writeFile(path, ordersFileBytes(session.roster), backup);
+    const FileWrite written = host.writeFile(path, ordersFileBytes(session.roster));
     if (written.error) {
         host.showMessage("Les ordres n'ont pas pu être enregistrés dans « " + path +
                          " » : " + *written.error +
@@ -142,7 +141,7 @@ bool saveOrders(Session& session, Host& host) {
     if (written.copyError) {
         host.showMessage("Les ordres sont enregistrés dans « " + path +
                          " », mais le fichier qu'ils remplacent n'a pas pu être gardé en « " +
-                         backup + " » : " + *written.copyError + ".");
+                         written.copyPath + " » : " + *written.copyError + ".");
     }
     dropRecovery(session, host);
     return true;

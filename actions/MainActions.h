@@ -49,7 +49,7 @@ bool undoStep(Session& session, Host& host);
 bool redoStep(Session& session, Host& host);
 
 /// `btSave`: asks for a file name and writes the orders file, keeping a file
-/// it replaces as NAME~. Returns true once the whole file is written, when the
+/// it replaces beside it as its backup. Returns true once the whole file is written, when the
 /// program is to end; a failed write gets a message and leaves any existing
 /// file under the name untouched. Once written, the recovery copy goes.
 bool saveOrders(Session& session, Host& host);

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <cstdio>
+#include <iostream>
 
 #ifdef Q_OS_WIN
 #include <qt_windows.h>
@@ -23,13 +24,23 @@ std::vector<std::string> programArguments(int, char*[]) {
     return arguments;
 }
 
-void useStartingConsole() {
+StartingConsole::StartingConsole() {
     // Output already going to a file or a pipe keeps going there.
     if (GetStdHandle(STD_OUTPUT_HANDLE) == nullptr && AttachConsole(ATTACH_PARENT_PROCESS)) {
         std::freopen("CONOUT$", "w", stdout);
         std::freopen("CONOUT$", "w", stderr);
     }
+    codePage_ = GetConsoleOutputCP();
     SetConsoleOutputCP(CP_UTF8);
+}
+
+StartingConsole::~StartingConsole() {
+    std::cout.flush();
+    std::cerr.flush();
+    std::fflush(nullptr);
+    if (codePage_ != 0) {
+        SetConsoleOutputCP(codePage_);
+    }
 }
 
 #else
@@ -43,7 +54,8 @@ std::vector<std::string> programArguments(int argc, char* argv[]) {
 }
 
 // A Linux program writes to the terminal it was started from, in its encoding, UTF-8.
-void useStartingConsole() {}
+StartingConsole::StartingConsole() = default;
+StartingConsole::~StartingConsole() = default;
 
 #endif
 

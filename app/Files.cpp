@@ -5,15 +5,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <filesystem>
 
 #include "app/FileReasons.h"
 #include "app/QtHost.h"
-
-#ifdef Q_OS_WIN
-#include <qt_windows.h>
-#endif
+#include "app/ReplacingFile.h"
+#include "app/SystemFiles.h"
 
 namespace rdo {
 namespace {
@@ -34,31 +31,6 @@ std::filesystem::file_type typeOf(const std::string& path) {
 bool isPipeOrSocket(std::filesystem::file_type type) {
     return type == std::filesystem::file_type::fifo || type == std::filesystem::file_type::socket;
 }
-
-constexpr const char* kHeldReason =
-    "un autre programme le tient ouvert (fermez-le dans ce programme, puis recommencez)";
-
-#ifdef Q_OS_WIN
-// Windows keeps a file that another program holds open from being read or replaced by any
-// other. Probed with the access a replacement needs, which only a holder sharing its file
-// for deletion allows.
-bool heldByAnotherProgram(const QString& path) {
-    const std::wstring name = QDir::toNativeSeparators(path).toStdWString();
-    const HANDLE probe =
-        CreateFileW(name.c_str(), DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (probe != INVALID_HANDLE_VALUE) {
-        CloseHandle(probe);
-        return false;
-    }
-    return GetLastError() == ERROR_SHARING_VIOLATION;
-}
-#else
-// Linux lets a program read and replace a file that another one holds open.
-bool heldByAnotherProgram(const QString&) {
-    return false;
-}
-#endif
 
 // What failed, in French, for a system reason that Qt leaves untranslated.
 const char* whatFailed(QFileDevice::FileError error) {
@@ -82,11 +54,21 @@ const char* whatFailed(QFileDevice::FileError error) {
 constexpr const char* kNotAFileReason = "ce n'est pas un fichier ordinaire";
 constexpr const char* kFolderReason = "c'est un dossier, pas un fichier";
 
-// Writes a copy of the ordinary file `path` into `copy`, opened here, not yet committed.
-std::optional<std::string> copyInto(const QString& path, QSaveFile& copy) {
+// Windows gives NAME.ord~ the short name NAME~1.ORD, which "*.ord" finds in every chooser and
+// listing, so that last week's orders could be sent for this week's: the backup ends otherwise.
+QString backupOf(const QString& path) {
+#ifdef Q_OS_WIN
+    return path + QStringLiteral(".bak");
+#else
+    return path + QLatin1Char('~');
+#endif
+}
+
+// Writes a copy of the ordinary file `path` into `copy`, not yet committed.
+std::optional<std::string> copyInto(const QString& path, ReplacingFile& copy) {
     std::error_code error;
     const std::filesystem::file_type there =
-        std::filesystem::symlink_status(fsPath(copy.fileName().toStdString()), error).type();
+        std::filesystem::symlink_status(fsPath(copy.path().toStdString()), error).type();
     if (there == std::filesystem::file_type::directory) {
         return kFolderReason;
     }
@@ -98,16 +80,13 @@ std::optional<std::string> copyInto(const QString& path, QSaveFile& copy) {
     if (!from.open(QIODevice::ReadOnly)) {
         return reasonOf(from);
     }
-    if (!copy.open(QIODevice::WriteOnly)) {
-        return reasonOf(copy);
-    }
     // By pieces: the file replaced may be any file the player picked, of any size.
     while (!from.atEnd()) {
         const QByteArray piece = from.read(1 << 16);
         if (from.error() != QFileDevice::NoError) {
             return reasonOf(from);
         }
-        if (auto failed = writeWhole(copy, piece)) {
+        if (auto failed = copy.write(piece)) {
             return failed;
         }
     }
@@ -132,9 +111,8 @@ std::string reasonOf(const QFileDevice& file) {
     return std::string(whatFailed(file.error())) + " (" + reason.toStdString() + ")";
 }
 
-// Writes into a file opened for saving, flushed: QSaveFile::commit renames a
-// file whose last bytes failed to reach the disk (disk full, size limit) as if
-// it were whole. An uncommitted QSaveFile leaves nothing behind.
+// Flushed at once: a file whose last bytes failed to reach the disk (disk full,
+// size limit) must not be taken for whole.
 std::optional<std::string> writeWhole(QFileDevice& file, const QByteArray& bytes) {
     if (file.write(bytes) != bytes.size() || !file.flush()) {
         return reasonOf(file);
@@ -206,8 +184,7 @@ std::optional<SiblingFile> QtHost::findSibling(const std::string& path,
     return newest;
 }
 
-FileWrite QtHost::writeFile(const std::string& path, std::string_view bytes,
-                            const std::string& copyPath) {
+FileWrite QtHost::writeFile(const std::string& path, std::string_view bytes) {
     const QString name = QString::fromStdString(path);
     const QByteArray whole =
         QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size()));
@@ -223,24 +200,21 @@ FileWrite QtHost::writeFile(const std::string& path, std::string_view bytes,
         QFile device(name);
         return {device.open(QIODevice::WriteOnly) ? writeWhole(device, whole) : reasonOf(device)};
     }
-    // Refused before writing: the rename over a held file would fail only at the end.
-    if (heldByAnotherProgram(name)) {
-        return {kHeldReason};
-    }
-    QSaveFile file(name);
-    if (auto failed = file.open(QIODevice::WriteOnly) ? writeWhole(file, whole) : reasonOf(file)) {
+    ReplacingFile file(name);
+    if (auto failed = file.write(whole)) {
         return {failed};
     }
-    // The copy of the file replaced is made now but takes the place of NAME~ only
-    // once the new file stands: a save that fails leaves both as they were.
-    QSaveFile copy(QString::fromStdString(copyPath));
+    // The copy of the file replaced is made now but takes the place of the backup
+    // only once the new file stands: a save that fails leaves both as they were.
+    ReplacingFile copy(backupOf(name));
     const bool replacing = info.isFile();
-    FileWrite written{.copyError = replacing ? copyInto(name, copy) : std::nullopt};
-    if (!file.commit()) {
-        return {reasonOf(file)};
+    FileWrite written{.copyError = replacing ? copyInto(name, copy) : std::nullopt,
+                      .copyPath = copy.path().toStdString()};
+    if (auto failed = file.commit()) {
+        return {failed};
     }
-    if (replacing && !written.copyError && !copy.commit()) {
-        written.copyError = reasonOf(copy);
+    if (replacing && !written.copyError) {
+        written.copyError = copy.commit();
     }
     return written;
 }

@@ -38,8 +38,8 @@ class QtHost : public QObject, public Host {
     FileRead readFile(const std::string& path, std::size_t maxBytes) override;
     std::optional<SiblingFile> findSibling(const std::string& path,
                                            const std::string& extension) override;
-    FileWrite writeFile(const std::string& path, std::string_view bytes,
-                        const std::string& copyPath) override;
+    /// Keeps the file replaced as NAME~, NAME.bak on Windows.
+    FileWrite writeFile(const std::string& path, std::string_view bytes) override;
     void showOrdersDialog(Roster& roster, OrdersDialog& dialog) override;
     std::vector<StoredCopy> recoveryCopies() override;
     void holdRecovery(const std::string& name) override;

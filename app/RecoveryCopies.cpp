@@ -4,11 +4,11 @@
 #include <QDateTime>
 #include <QDir>
 #include <QLockFile>
-#include <QSaveFile>
 #include <QStandardPaths>
 
-#include "app/FileReasons.h"
 #include "app/QtHost.h"
+#include "app/ReplacingFile.h"
+#include "app/SystemFiles.h"
 
 namespace rdo {
 namespace {
@@ -77,18 +77,13 @@ std::optional<std::string> QtHost::writeRecovery(const std::string& name, std::s
     if (auto refused = hold(name)) {
         return refused;
     }
-    // QSaveFile's commit syncs the new copy to the disk before it replaces the old one.
-    QSaveFile file(copyPath(name));
-    const QByteArray whole(bytes.data(), static_cast<qsizetype>(bytes.size()));
-    if (auto failed = file.open(QIODevice::WriteOnly) ? writeWhole(file, whole) : reasonOf(file)) {
-        return failed;
-    }
-    return file.commit() ? std::nullopt : std::optional(reasonOf(file));
+    return replaceWhole(copyPath(name), QByteArray::fromRawData(
+                                            bytes.data(), static_cast<qsizetype>(bytes.size())));
 }
 
 void QtHost::removeRecovery(const std::string& name) {
     if (held_.contains(name) || lockOf(copyPath(name))->isLocked()) {
-        QFile::remove(copyPath(name));
+        removeFile(copyPath(name));
     }
 }
 

@@ -12,7 +12,7 @@
 int main(int argc, char* argv[]) {
     const rdo::CommandLine command = rdo::readCommandLine(rdo::programArguments(argc, argv));
     if (command.answered) {
-        rdo::useStartingConsole();
+        const rdo::StartingConsole console;
         std::cout << command.out;
         std::cerr << command.err;
         return command.exitStatus;

@@ -27,6 +27,7 @@ struct FileRead {
 struct FileWrite {
     std::optional<std::string> error = {};      // the file is left untouched
     std::optional<std::string> copyError = {};  // written, but the file it replaced is not kept
+    std::string copyPath = {};                  // where the file it replaced is kept
 };
 
 /// The buttons of a question box, the system's standard ones.
@@ -89,10 +90,10 @@ class Host {
                                                    const std::string& extension) = 0;
 
     /// Replaces the file at `path` with `bytes` as a whole, or leaves it untouched.
-    /// An ordinary file so replaced is kept as `copyPath`, replacing any file there
-    /// once the new one stands: a failed write leaves both files as they were.
-    virtual FileWrite writeFile(const std::string& path, std::string_view bytes,
-                                const std::string& copyPath) = 0;
+    /// An ordinary file so replaced is kept beside it under the system's backup name,
+    /// replacing any file there once the new one stands: a failed write leaves both
+    /// files as they were.
+    virtual FileWrite writeFile(const std::string& path, std::string_view bytes) = 0;
 
     /// The recovery copies no other running program holds, the newest first.
     virtual std::vector<StoredCopy> recoveryCopies() = 0;

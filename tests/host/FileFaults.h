@@ -31,10 +31,15 @@ inline long entries(const QString& dir) {
     return std::distance(std::filesystem::directory_iterator(fsPath(dir.toStdString())), {});
 }
 
-// Two orders to save over one name, `a`'s shorter than `b`'s.
+// Two orders to save over one name, `a`'s shorter than `b`'s, and where the file replaced is kept.
 struct TwoOrders {
     QTemporaryDir temp;
     std::string path = temp.filePath("o.ord").toStdString();
+#ifdef _WIN32
+    std::string backup = path + ".bak";
+#else
+    std::string backup = path + "~";
+#endif
     Session a{loadedRoster(teamFile("1|0|0|0|A"))};
     Session b{loadedRoster(sourceFile("examples/equipe-exemple.cyc"))};
     std::string A = ordersFileBytes(a.roster), B = ordersFileBytes(b.roster);

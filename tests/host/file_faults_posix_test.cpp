@@ -46,7 +46,7 @@ TEST(FileFaults, SystemFilesPipesAndDevicesRefusedWithTheSystemsReasonAndLeftAsT
 // A save failing halfway leaves both the old file and its NAME~ copy as they were.
 TEST(QtHost, ASaveFailingHalfwayLeavesBothFilesAsTheyWere) {
     TwoOrders two;
-    auto& [temp, path, a, b, A, B, host] = two;
+    auto& [temp, path, backup, a, b, A, B, host] = two;
     ASSERT_TRUE(saveOrders(b, host) && saveOrders(a, host));
     rlimit unlimited{};  // a write past A's size fails: a copy of A fits, b does not
     getrlimit(RLIMIT_FSIZE, &unlimited);
@@ -55,7 +55,7 @@ TEST(QtHost, ASaveFailingHalfwayLeavesBothFilesAsTheyWere) {
     setrlimit(RLIMIT_FSIZE, &limit);
     EXPECT_FALSE(saveOrders(b, host));
     setrlimit(RLIMIT_FSIZE, &unlimited);
-    EXPECT_TRUE(fileBytes(path) == A && fileBytes(path + "~") == B);
+    EXPECT_TRUE(fileBytes(path) == A && fileBytes(backup) == B);
     EXPECT_EQ(entries(temp.path()), 2) << "a temporary file was left";
     EXPECT_TRUE(host.messages.size() == 1 &&
                 host.messages[0].starts_with("Les ordres n'ont pas pu être enregistrés dans « " +

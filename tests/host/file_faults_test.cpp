@@ -31,18 +31,18 @@ TEST(FileFaults, RefusedWithTheSystemsReasonAndNothingLeftBehind) {
                        });
 }
 
-// Saves of b, a (shorter), b over one name keep each replaced file as NAME~, one generation; a
-// NAME~ that cannot be written is said. Then the question's keys, a team's orders in any case.
+// Saves of b, a (shorter), b over one name keep each replaced file as the backup, one generation;
+// a backup that cannot be written is said. Then the question's keys, a team's orders in any case.
 TEST(QtHost, KeepsTheReplacedFileAsksBeforeLosingOrdersAndFindsAnyLetterCase) {
     TwoOrders two;
-    auto& [temp, path, a, b, A, B, host] = two;
+    auto& [temp, path, backup, a, b, A, B, host] = two;
     EXPECT_TRUE(saveOrders(b, host) && fileBytes(path) == B && entries(temp.path()) == 1);
-    EXPECT_TRUE(saveOrders(a, host) && fileBytes(path) == A && fileBytes(path + "~") == B);
-    std::filesystem::remove(fsPath(path + "~"));
-    std::filesystem::create_directory(fsPath(path + "~"));
+    EXPECT_TRUE(saveOrders(a, host) && fileBytes(path) == A && fileBytes(backup) == B);
+    std::filesystem::remove(fsPath(backup));
+    std::filesystem::create_directory(fsPath(backup));
     EXPECT_TRUE(saveOrders(b, host) && fileBytes(path) == B && entries(temp.path()) == 2);
     ASSERT_EQ(host.messages.size(), 1u);
-    EXPECT_TRUE(host.messages[0].ends_with("o.ord~ » : c'est un dossier, pas un fichier."));
+    EXPECT_TRUE(host.messages[0].ends_with(backup + " » : c'est un dossier, pas un fichier."));
 
     // Orders not saved since loading: Escape keeps them, Enter saves them.
     for (const Qt::Key key : {Qt::Key_Escape, Qt::Key_Return}) {
@@ -51,7 +51,8 @@ TEST(QtHost, KeepsTheReplacedFileAsksBeforeLosingOrdersAndFindsAnyLetterCase) {
     }
     EXPECT_EQ(fileBytes(path), A);
     EXPECT_EQ(host.findSibling(temp.filePath("o.cyc").toStdString(), ".ORD")->path, path);
-    EXPECT_FALSE(host.findSibling(temp.filePath("o.cyc").toStdString(), ".ord~"));  // a folder
+    EXPECT_FALSE(host.findSibling(temp.filePath("o.cyc").toStdString(),
+                                  backup.substr(backup.rfind('.'))));  // a folder
 }
 
 // A copy's folder is made when missing, named when it cannot be; a copy that another running

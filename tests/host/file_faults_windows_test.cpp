@@ -5,11 +5,39 @@
 
 #include <QTemporaryDir>
 #include <memory>
+#include <thread>
 
 #include "tests/host/FileFaults.h"
 
 namespace rdo::test {
 namespace {
+
+// `path` held open as another program would, sharing it only as `sharing` lets others in.
+std::shared_ptr<void> holdOpen(const std::string& path, DWORD sharing) {
+    return std::shared_ptr<void>(CreateFileW(fsPath(path).c_str(), GENERIC_READ, sharing, nullptr,
+                                             OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr),
+                                 CloseHandle);
+}
+
+// A virus scanner holds the orders file a moment: the save waits for it. Then the backup is a
+// name that "*.ord" does not find, as Windows' choosers match it (short names included).
+TEST(QtHost, ASaveWaitsForAScannerAndItsBackupIsNoOrdersFile) {
+    TwoOrders two;
+    auto& [temp, path, backup, a, b, A, B, host] = two;
+    ASSERT_TRUE(saveOrders(b, host));
+    std::thread scanner([held = holdOpen(path, FILE_SHARE_READ)]() mutable {
+        Sleep(300);
+        held.reset();
+    });
+    EXPECT_TRUE(saveOrders(a, host));
+    scanner.join();
+    EXPECT_TRUE(fileBytes(path) == A && fileBytes(backup) == B && host.messages.empty());
+    WIN32_FIND_DATAW found;  // as « dir *.ord » and the choosers list them
+    const HANDLE listing =
+        FindFirstFileW(fsPath(temp.filePath("*.ord").toStdString()).c_str(), &found);
+    EXPECT_TRUE(listing != INVALID_HANDLE_VALUE && !FindNextFileW(listing, &found));
+    FindClose(listing);
+}
 
 TEST(FileFaults, AFileHeldOpenByAnotherProgramIsRefusedInFrenchAndLeftAsItWas) {
     QTemporaryDir temp;
@@ -18,12 +46,6 @@ TEST(FileFaults, AFileHeldOpenByAnotherProgramIsRefusedInFrenchAndLeftAsItWas) {
     // writing the team file lets no one in.
     const std::string orders = writeBytes(dir + "/tenu.ord", "ordres du jeu");
     const std::string team = writeBytes(dir + "/tenue.cyc", "");
-    const auto holdOpen = [](const std::string& path, DWORD sharing) {  // as that program would
-        return std::shared_ptr<void>(
-            CreateFileW(fsPath(path).c_str(), GENERIC_READ, sharing, nullptr, OPEN_EXISTING,
-                        FILE_ATTRIBUTE_NORMAL, nullptr),
-            CloseHandle);
-    };
     const auto readers = holdOpen(orders, FILE_SHARE_READ), game = holdOpen(team, 0);
     const std::vector<std::string> held = {"un autre programme le tient ouvert"};
     expectRefused(dir, {{false, orders, held}, {true, team, held}});

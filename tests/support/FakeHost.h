@@ -48,8 +48,7 @@ class FakeHost : public Host {
     std::optional<SiblingFile> findSibling(const std::string& path,
                                            const std::string& extension) override;
     /// Keeps no copies of replaced files: the Qt host's are tested on real files.
-    FileWrite writeFile(const std::string& path, std::string_view bytes,
-                        const std::string&) override {
+    FileWrite writeFile(const std::string& path, std::string_view bytes) override {
         if (!writeError) {
             files[path] = bytes;
         }

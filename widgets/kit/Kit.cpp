@@ -10,9 +10,10 @@
 namespace rdo {
 namespace {
 
-QFont gameFont(const QString& family, qreal points, bool bold) {
+QFont gameFont(QStringList families, qreal points, bool bold) {
     QFont font;
-    font.setFamilies({family, QStringLiteral("Liberation Sans")});
+    families.append(QStringLiteral("Liberation Sans"));
+    font.setFamilies(families);
     font.setPointSizeF(points);
     font.setBold(bold);
     return font;
@@ -24,12 +25,16 @@ QString elementName(const char* name, int index) {
     return text(name) + QLatin1Char('_') + QString::number(index);
 }
 
+// Windows' MS Sans Serif is a bitmap font: snapped to its own sizes, deaf to the stretch that
+// fits a long text, and missing letters under Wine. Its TrueType twin, made to its widths, is
+// on every Windows since 2000.
 QFont sansSerif(qreal points, bool bold) {
-    return gameFont(QStringLiteral("MS Sans Serif"), points, bold);
+    return gameFont({QStringLiteral("Microsoft Sans Serif"), QStringLiteral("MS Sans Serif")},
+                    points, bold);
 }
 
 QFont arial(qreal points, bool bold) {
-    return gameFont(QStringLiteral("Arial"), points, bold);
+    return gameFont({QStringLiteral("Arial")}, points, bold);
 }
 
 QColor qColor(Rgb rgb) {

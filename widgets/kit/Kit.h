@@ -33,8 +33,9 @@ inline QString text(const char* utf8) {
 /// The object name of element `index` of a control array, e.g. "nom1_3".
 QString elementName(const char* name, int index);
 
-/// The game's MS Sans Serif at `points`; Liberation Sans (Arial's widths)
-/// stands in where it is missing.
+/// The game's MS Sans Serif at `points`, as its TrueType twin Microsoft Sans
+/// Serif where there is one; Liberation Sans (Arial's widths) stands in where
+/// both are missing.
 QFont sansSerif(qreal points, bool bold = false);
 
 /// Arial at `points`, or Liberation Sans where it is missing.
