@@ -1,5 +1,5 @@
 // The Qt host's files: bounded reading, the orders file beside a team file, and
-// the atomic write that keeps the file it replaces as NAME~.
+// the atomic write that keeps the file it replaces as its backup.
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
@@ -23,13 +23,25 @@ std::filesystem::path fsPath(const std::string& path) {
     return std::u8string(path.begin(), path.end());
 }
 
-std::filesystem::file_type typeOf(const std::string& path) {
-    std::error_code error;
-    return std::filesystem::status(fsPath(path), error).type();
-}
+// What stands at a path: the one place that tells an ordinary file from the rest.
+enum class Kind { None, File, Folder, Device, Waiting };
 
-bool isPipeOrSocket(std::filesystem::file_type type) {
-    return type == std::filesystem::file_type::fifo || type == std::filesystem::file_type::socket;
+Kind kindOf(const std::string& path) {
+    std::error_code error;
+    switch (std::filesystem::status(fsPath(path), error).type()) {
+        case std::filesystem::file_type::not_found:
+        case std::filesystem::file_type::none:
+            return Kind::None;
+        case std::filesystem::file_type::regular:
+            return Kind::File;
+        case std::filesystem::file_type::directory:
+            return Kind::Folder;
+        case std::filesystem::file_type::character:
+        case std::filesystem::file_type::block:
+            return Kind::Device;
+        default:
+            return Kind::Waiting;  // a pipe or a socket: opening it waits for another program
+    }
 }
 
 // What failed, in French, for a system reason that Qt leaves untranslated.
@@ -50,9 +62,17 @@ const char* whatFailed(QFileDevice::FileError error) {
     }
 }
 
-// Opening a pipe, a socket or a terminal waits for another program, maybe for ever.
-constexpr const char* kNotAFileReason = "ce n'est pas un fichier ordinaire";
-constexpr const char* kFolderReason = "c'est un dossier, pas un fichier";
+// Why what stands at a path is neither read nor replaced as a file: a pipe, a socket or a
+// terminal would wait for another program, maybe for ever.
+std::optional<std::string> notAFile(Kind kind) {
+    if (kind == Kind::Folder) {
+        return "c'est un dossier, pas un fichier";
+    }
+    if (kind == Kind::Device || kind == Kind::Waiting) {
+        return "ce n'est pas un fichier ordinaire";
+    }
+    return std::nullopt;
+}
 
 // Windows gives NAME.ord~ the short name NAME~1.ORD, which "*.ord" finds in every chooser and
 // listing, so that last week's orders could be sent for this week's: the backup ends otherwise.
@@ -66,15 +86,8 @@ QString backupOf(const QString& path) {
 
 // Writes a copy of the ordinary file `path` into `copy`, not yet committed.
 std::optional<std::string> copyInto(const QString& path, ReplacingFile& copy) {
-    std::error_code error;
-    const std::filesystem::file_type there =
-        std::filesystem::symlink_status(fsPath(copy.path().toStdString()), error).type();
-    if (there == std::filesystem::file_type::directory) {
-        return kFolderReason;
-    }
-    if (there != std::filesystem::file_type::not_found &&
-        there != std::filesystem::file_type::regular) {
-        return kNotAFileReason;
+    if (auto refused = notAFile(kindOf(copy.path().toStdString()))) {
+        return refused;
     }
     QFile from(path);
     if (!from.open(QIODevice::ReadOnly)) {
@@ -122,19 +135,12 @@ std::optional<std::string> writeWhole(QFileDevice& file, const QByteArray& bytes
 
 FileRead QtHost::readFile(const std::string& path, std::size_t maxBytes) {
     FileRead result;
-    const QString name = QString::fromStdString(path);
-    if (QFileInfo(name).isDir()) {
-        result.error = kFolderReason;
-        return result;
-    }
     // A team file is an ordinary file; a device could block or never end.
-    const std::filesystem::file_type type = typeOf(path);
-    if (isPipeOrSocket(type) || type == std::filesystem::file_type::character ||
-        type == std::filesystem::file_type::block) {
-        result.error = kNotAFileReason;
+    if (auto refused = notAFile(kindOf(path))) {
+        result.error = *refused;
         return result;
     }
-    QFile file(name);
+    QFile file(QString::fromStdString(path));
     if (!file.open(QIODevice::ReadOnly)) {
         result.error = reasonOf(file);
         return result;
@@ -170,8 +176,8 @@ std::optional<SiblingFile> QtHost::findSibling(const std::string& path,
         }
         const QFileInfo candidate(name);
         const QDateTime modified = candidate.lastModified();
-        if (typeOf(name.toStdString()) != std::filesystem::file_type::regular ||
-            candidate == beside || (newest && modified <= newestTime)) {
+        if (kindOf(name.toStdString()) != Kind::File || candidate == beside ||
+            (newest && modified <= newestTime)) {
             continue;
         }
         newestTime = modified;
@@ -188,17 +194,14 @@ FileWrite QtHost::writeFile(const std::string& path, std::string_view bytes) {
     const QString name = QString::fromStdString(path);
     const QByteArray whole =
         QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size()));
-    const QFileInfo info(name);
-    if (info.isDir()) {
-        return {kFolderReason};
-    }
-    if (isPipeOrSocket(typeOf(path))) {
-        return {kNotAFileReason};
-    }
+    const Kind kind = kindOf(path);
     // A device cannot be replaced by renaming a temporary file over it.
-    if (info.exists() && !info.isFile()) {
+    if (kind == Kind::Device) {
         QFile device(name);
         return {device.open(QIODevice::WriteOnly) ? writeWhole(device, whole) : reasonOf(device)};
+    }
+    if (auto refused = notAFile(kind)) {
+        return {refused};
     }
     ReplacingFile file(name);
     if (auto failed = file.write(whole)) {
@@ -207,7 +210,7 @@ FileWrite QtHost::writeFile(const std::string& path, std::string_view bytes) {
     // The copy of the file replaced is made now but takes the place of the backup
     // only once the new file stands: a save that fails leaves both as they were.
     ReplacingFile copy(backupOf(name));
-    const bool replacing = info.isFile();
+    const bool replacing = kind == Kind::File;
     FileWrite written{.copyError = replacing ? copyInto(name, copy) : std::nullopt,
                       .copyPath = copy.path().toStdString()};
     if (auto failed = file.commit()) {

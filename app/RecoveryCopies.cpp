@@ -60,10 +60,15 @@ std::optional<std::string> QtHost::hold(const std::string& name) {
         return "le dossier « " + recoveryFolder().toStdString() + " » ne peut pas être créé";
     }
     auto lock = lockOf(copyPath(name));
-    if (!lock->isLocked()) {
-        return lock->error() == QLockFile::LockFailedError
-                   ? "un autre exemplaire du programme travaille sur cette équipe"
-                   : "l'accès au dossier « " + recoveryFolder().toStdString() + " » est refusé";
+    switch (lock->isLocked() ? QLockFile::NoError : lock->error()) {
+        case QLockFile::NoError:
+            break;
+        case QLockFile::LockFailedError:
+            return "un autre exemplaire du programme travaille sur cette équipe";
+        case QLockFile::PermissionError:
+            return "l'accès au dossier « " + recoveryFolder().toStdString() + " » est refusé";
+        default:  // the lock file is made, but its few bytes found no room
+            return "le disque du dossier « " + recoveryFolder().toStdString() + " » est plein";
     }
     held_.emplace(name, std::move(lock));
     return std::nullopt;
@@ -83,7 +88,11 @@ std::optional<std::string> QtHost::writeRecovery(const std::string& name, std::s
 
 void QtHost::removeRecovery(const std::string& name) {
     if (held_.contains(name) || lockOf(copyPath(name))->isLocked()) {
-        removeFile(copyPath(name));
+        // A copy that stays (a read-only folder, a file held open) is emptied: an empty copy is
+        // never offered, where orders already saved would come back as « non enregistrés ».
+        if (QFile copy(copyPath(name)); !removeFile(copy.fileName())) {
+            copy.open(QIODevice::WriteOnly | QIODevice::Truncate);
+        }
     }
 }
 

@@ -43,7 +43,8 @@ TEST(FileFaults, SystemFilesPipesAndDevicesRefusedWithTheSystemsReasonAndLeftAsT
     EXPECT_TRUE(std::filesystem::is_character_file("/dev/full") && std::filesystem::is_fifo(fifo));
 }
 
-// A save failing halfway leaves both the old file and its NAME~ copy as they were.
+// A save failing halfway leaves both the old file and its NAME~ copy as they were; a recovery
+// copy's lock with no room says the disk is full.
 TEST(QtHost, ASaveFailingHalfwayLeavesBothFilesAsTheyWere) {
     TwoOrders two;
     auto& [temp, path, backup, a, b, A, B, host] = two;
@@ -54,9 +55,15 @@ TEST(QtHost, ASaveFailingHalfwayLeavesBothFilesAsTheyWere) {
     std::signal(SIGXFSZ, SIG_IGN);
     setrlimit(RLIMIT_FSIZE, &limit);
     EXPECT_FALSE(saveOrders(b, host));
+    const rlimit none{0, unlimited.rlim_max};  // no room for a recovery copy's lock either
+    setrlimit(RLIMIT_FSIZE, &none);
+    host.setRecoveryFolder(temp.filePath("secours"));
+    const auto lockRefused = host.writeRecovery("x", "1");
     setrlimit(RLIMIT_FSIZE, &unlimited);
+    EXPECT_EQ(lockRefused,
+              "le disque du dossier « " + temp.filePath("secours").toStdString() + " » est plein");
     EXPECT_TRUE(fileBytes(path) == A && fileBytes(backup) == B);
-    EXPECT_EQ(entries(temp.path()), 2) << "a temporary file was left";
+    EXPECT_EQ(entries(temp.path()), 3) << "a temporary file was left";  // and the copies' folder
     EXPECT_TRUE(host.messages.size() == 1 &&
                 host.messages[0].starts_with("Les ordres n'ont pas pu être enregistrés dans « " +
                                              path + " » : l'écriture a échoué ("));

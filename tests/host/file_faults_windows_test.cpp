@@ -19,8 +19,9 @@ std::shared_ptr<void> holdOpen(const std::string& path, DWORD sharing) {
                                  CloseHandle);
 }
 
-// A virus scanner holds the orders file a moment: the save waits for it. Then the backup is a
-// name that "*.ord" does not find, as Windows' choosers match it (short names included).
+// A virus scanner holds the orders file a moment: the save waits for it. The backup is a name that
+// "*.ord" does not find, as Windows' choosers match it (short names included). A recovery copy
+// that cannot be removed is never offered.
 TEST(QtHost, ASaveWaitsForAScannerAndItsBackupIsNoOrdersFile) {
     TwoOrders two;
     auto& [temp, path, backup, a, b, A, B, host] = two;
@@ -32,6 +33,12 @@ TEST(QtHost, ASaveWaitsForAScannerAndItsBackupIsNoOrdersFile) {
     EXPECT_TRUE(saveOrders(a, host));
     scanner.join();
     EXPECT_TRUE(fileBytes(path) == A && fileBytes(backup) == B && host.messages.empty());
+    host.setRecoveryFolder(temp.filePath("secours"));  // a copy held for good is emptied instead
+    ASSERT_EQ(host.writeRecovery("x", "1"), std::nullopt);
+    const auto held = holdOpen(temp.filePath("secours/x.secours").toStdString(),
+                               FILE_SHARE_READ | FILE_SHARE_WRITE);
+    host.removeRecovery("x");
+    EXPECT_EQ(host.recoveryCopies().at(0).bytes, "");
     WIN32_FIND_DATAW found;  // as « dir *.ord » and the choosers list them
     const HANDLE listing =
         FindFirstFileW(fsPath(temp.filePath("*.ord").toStdString()).c_str(), &found);

@@ -1,6 +1,7 @@
 // Both windows' keys, focus, wiring and names for a screen reader; their look is the pictures'.
 #include <QAbstractItemView>
 #include <QCheckBox>
+#include <QFontDatabase>
 
 #include "tests/support/WidgetTest.h"
 #include "widgets/guide/Guide.h"
@@ -40,6 +41,19 @@ TEST_F(GuideTest, NamesFocusAndTheKeysAndClicksThatOpenTheDialog) {
     QTest::keyClick(guide.focusWidget(), Qt::Key_Enter);  // on nom1_2
     QTest::mouseDClick(control(guide, "nom1_0"), Qt::LeftButton);
     EXPECT_EQ(opened, (std::vector<int>{2, 0}));
+}
+
+// Windows' own fonts (run on its platform, not offscreen): the fields' text is drawn from an outline
+// font at 11 px at 96 dpi, never from the bitmap MS Sans Serif, snapped to its own sizes.
+TEST_F(GuideTest, FieldsInAnOutlineFontOnWindows) {
+    if (QGuiApplication::platformName() != QStringLiteral("windows")) {
+        GTEST_SKIP() << "Windows' font database only";
+    }
+    load();
+    const QFontInfo info(control(guide, "Pays1_0")->font());
+    EXPECT_EQ(info.pixelSize(), 11);
+    EXPECT_TRUE(QFontDatabase::isSmoothlyScalable(info.family(), info.styleName()))
+        << info.family().toStdString();
 }
 
 // Typing, Enter and leaving the field keep the typed text; only a pick locks.
