@@ -13,9 +13,8 @@ class GuideTest : public test::WidgetTest {
     void SetUp() override { guide.show(); }
     // By default Alpha is available, Blessé injured for 3 weeks, Dopé already under EPO.
     void load() {
-        host.files["/equipes/equipe.cyc"] =
-            test::teamFile("1|0|0|0|Alpha; 2|3|0|0|Blessé; 3|0|2|4|Dopé");
-        host.chooserAnswers.push_back("/equipes/equipe.cyc");
+        host.files["/t/e.cyc"] = test::teamFile("1|0|0|0|Alpha; 2|3|0|0|Blessé; 3|0|2|4|Dopé");
+        host.chooserAnswers.push_back("/t/e.cyc");
         QTest::mouseClick(control(guide, "btOpen"), Qt::LeftButton);
     }
 
@@ -27,8 +26,7 @@ class GuideTest : public test::WidgetTest {
 TEST_F(GuideTest, NamesFocusAndTheKeysAndClicksThatOpenTheDialog) {
     load();
     expectReadable(guide);
-    EXPECT_EQ(control(guide, "nom1_2")->accessibleName(),
-              QStringLiteral("Coureur Dopé 3, ligne 3"));
+    EXPECT_EQ(control(guide, "nom1_2")->accessibleName(), "Coureur Dopé 3, ligne 3");
     std::vector<int> opened;
     host.onDialog = [&](Roster& roster, OrdersDialog&) { opened.push_back(roster.currentRow); };
     for (const char* name : {"nom1_0", "nom1_1", "nom1_2"}) {
@@ -58,15 +56,12 @@ TEST_F(GuideTest, OnlyAPickFromTheListLocksTheSectors) {
             QTest::keyClick(enter, Qt::Key_Return);
         }
     }
-    control(guide, "btSave")->setFocus();  // leaves the field on "5"
-    EXPECT_TRUE(sectors->isEnabled());
-    EXPECT_EQ(guide.roster().sectors, "5");
-    EXPECT_EQ(sectors->count(), 9);  // nothing typed joined the list
+    control(guide, "btSave")->setFocus();  // leaves the field on "5"; nothing typed joined the list
+    EXPECT_TRUE(sectors->isEnabled() && guide.roster().sectors == "5" && sectors->count() == 9);
 
     sectors->showPopup();
     QTest::keyClick(sectors->view(), Qt::Key_Return);  // the current item, "2"
-    EXPECT_FALSE(sectors->isEnabled());
-    EXPECT_EQ(guide.roster().sectors, "2");
+    EXPECT_TRUE(!sectors->isEnabled() && guide.roster().sectors == "2");
 }
 
 // Ctrl+Z and Ctrl+Y or Ctrl+Shift+Z step over the orders dialogs; inside one they are the field's.
