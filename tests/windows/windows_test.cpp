@@ -1,6 +1,5 @@
-// Both windows' keys, focus, wiring and names for a screen reader; their look is the pictures'.
+// Both windows' keys, focus, wiring, names for Orca, texts that fit; their look is the pictures'.
 #include <QAbstractItemView>
-#include <QCheckBox>
 
 #include "tests/support/WidgetTest.h"
 #include "widgets/guide/Guide.h"
@@ -21,11 +20,10 @@ class GuideTest : public test::WidgetTest {
     Guide guide{host};
 };
 
-// Orca says each control's own name, a rider's name whose it is. Tab reaches each name, and Enter
-// on it opens the dialog, as a double-click does (the focus after each is the pictures').
+// Orca says a rider's name whose it is. Tab reaches each name, and Enter on it opens the dialog, as
+// a double-click does (the focus after each is the pictures').
 TEST_F(GuideTest, NamesFocusAndTheKeysAndClicksThatOpenTheDialog) {
     load();
-    expectReadable(guide);
     EXPECT_EQ(control(guide, "nom1_2")->accessibleName(), "Coureur Dopé 3, ligne 3");
     std::vector<int> opened;
     host.onDialog = [&](Roster& roster, OrdersDialog&) { opened.push_back(roster.currentRow); };
@@ -82,8 +80,8 @@ TEST_F(GuideTest, UndoAndRedoKeysStepOverTheDialogs) {
     }
 }
 
-// A team refused at start leaves the start state; Ctrl+O and Ctrl+S act only while their button
-// shows; closing asks once orders are given, « Annuler » keeps the window; the file is exact.
+// A refused team leaves the start state; Ctrl+O and Ctrl+S act only while their button shows;
+// both windows readable; closing asks once orders are given (« Annuler » stays); exact file.
 TEST_F(GuideTest, FromTheTeamFileToTheOrdersFile) {
     host.files["/t/equipe.cyc"] = test::sourceFile("examples/equipe-exemple.cyc");
     host.chooserAnswers = {"/t/equipe.cyc", "/t/equipe.ord", "/t/equipe.ord"};
@@ -99,10 +97,14 @@ TEST_F(GuideTest, FromTheTeamFileToTheOrdersFile) {
     guide.show();
     drive = [](Ordres& ordres) {
         giveExampleOrders(ordres);
+        expectReadable(ordres);
         QTest::mouseClick(control(ordres, "OKButton"), Qt::LeftButton);
     };
-    pickNext(guide, "sectors");  // 2, then 3
+    control<QComboBox>(guide, "sectors")->setCurrentIndex(7);
+    pickNext(guide, "sectors");
     QTest::mouseDClick(control(guide, "nom1_0"), Qt::LeftButton);
+    EXPECT_EQ(guide.roster().sectors, "10");
+    expectReadable(guide);
     EXPECT_FALSE(guide.close());
     host.writeError = "Disque plein";
     QTest::mouseClick(control(guide, "btSave"), Qt::LeftButton);
@@ -119,14 +121,12 @@ TEST_F(GuideTest, FromTheTeamFileToTheOrdersFile) {
 
 using OrdresTest = test::WidgetTest;
 
-// Ten sectors, two worked already: the lists as long as the game has them, a refused tick shown
-// unticked, Tab through every control, each named for Orca.
-TEST_F(OrdresTest, ListsTicksTabAndNames) {
+// Ten sectors, two worked: the lists as long as the game's, a refused tick unticked, Tab to all.
+TEST_F(OrdresTest, ListsTicksAndTab) {
     Session session(test::loadedRoster(test::teamFile("1|0|0|0|Alpha")));
     session.roster.sectors = "10";
     session.roster.rows[0].PTplus = "1,0,1,0,0,0,0,0,0,0";
     drive = [&](Ordres& ordres) {
-        expectReadable(ordres);
         const std::pair<const char*, int> lengths[] = {
             {"cbPM", 8}, {"cbPA", 11}, {"cbPT", 6}, {"cbPL", 6}, {"cbPE_9", 8}};
         for (const auto& [list, length] : lengths) {
