@@ -5,9 +5,8 @@
 set -uo pipefail
 export DISPLAY='' WAYLAND_DISPLAY='' QT_QPA_PLATFORM=xcb
 usage='Usage : redaction-des-ordres [FICHIER.cyc]'
-errors=$(mktemp)
+errors=$(mktemp) fail=0
 trap 'rm -f "$errors"' EXIT
-fail=0
 # Exit status | first line on stdout | first line on stderr | arguments, separated by "|".
 while IFS='|' read -r status out err arguments; do
     read -ra args <<<"$arguments"
@@ -16,10 +15,7 @@ while IFS='|' read -r status out err arguments; do
     actual_out=${actual_out//$'\r'/} actual_err=$(tr -d '\r' <"$errors")
     got="$actual|${actual_out%%$'\n'*}|${actual_err%%$'\n'*}"
     [ "$got" = "$status|$out|$err" ] || { echo "for « $arguments »: $got, not $status|$out|$err"; fail=1; }
-    if [ "$status" = 2 ] && ! grep -qxF "$usage" <<<"$actual_err"; then
-        echo "for « $arguments »: no usage text on stderr"
-        fail=1
-    fi
+    [ "$status" != 2 ] || grep -qxF "$usage" <<<"$actual_err" || { echo "for « $arguments »: no usage text on stderr"; fail=1; }
 done <<EOF_CASES
 0|$usage||--help
 0|$usage||-h --version

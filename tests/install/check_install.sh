@@ -7,8 +7,7 @@ prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
 
 cmake --install "$1" --prefix "$prefix" >/dev/null
-fail=0
-applications="$prefix/share/applications" mime="$prefix/share/mime"
+fail=0 applications="$prefix/share/applications" mime="$prefix/share/mime"
 desktop-file-validate "$applications/redaction-des-ordres.desktop" || fail=1
 
 # The file manager knows both files by name and opens a team file with the program.

@@ -4,9 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <QAccessible>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QRegularExpression>
+#include <QStyleOptionButton>
 #include <QTest>
 #include <set>
 
@@ -55,7 +57,7 @@ class WidgetTest : public ::testing::Test {
     }
 
     /// Every shown control says its own name to a screen reader, not its value (a list's edit
-    /// field, its list's), each named control a name of its own.
+    /// field, its list's), each named control a name of its own; its text and items show whole.
     static void expectReadable(const QWidget& window) {
         std::set<QString> names;
         for (QWidget* widget : window.findChildren<QWidget*>()) {
@@ -68,6 +70,24 @@ class WidgetTest : public ::testing::Test {
             const QString object = widget->objectName();
             EXPECT_TRUE(object.isEmpty() || object.startsWith("qt_") || names.insert(name).second)
                 << name.toStdString();
+
+            QStyleOptionButton button;  // a button's text inside its frame, a check box's beside it
+            button.initFrom(widget);
+            const auto box = qobject_cast<QCheckBox*>(widget) ? QStyle::SE_CheckBoxContents
+                                                              : QStyle::SE_PushButtonContents;
+            const auto* field = qobject_cast<QLineEdit*>(widget);  // 2 px a side, 1 for the cursor
+            const int frame = widget->style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
+            const int room = qobject_cast<QAbstractButton*>(widget)
+                                 ? widget->style()->subElementRect(box, &button, widget).width()
+                             : field ? widget->width() - 2 * 2 - 1 - field->hasFrame() * 2 * frame
+                                     : widget->width();
+            for (int i = -1; i < (list ? list->count() : 0); ++i) {
+                const QString text =
+                    i < 0 ? widget->property("text").toString() : list->itemText(i);
+                EXPECT_TRUE(!widget->isVisible() || text.isEmpty() ||
+                            widget->fontMetrics().horizontalAdvance(text) <= room)
+                    << object.toStdString() << " « " << text.toStdString() << " »";
+            }
         }
     }
 

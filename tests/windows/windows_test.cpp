@@ -1,6 +1,5 @@
-// Both windows' keys, focus, wiring and names for a screen reader; their look is the pictures'.
+// Both windows' keys, focus, wiring, names for Orca, texts that fit; their look is the pictures'.
 #include <QAbstractItemView>
-#include <QCheckBox>
 #include <QFontDatabase>
 
 #include "tests/support/WidgetTest.h"
@@ -14,22 +13,19 @@ class GuideTest : public test::WidgetTest {
     void SetUp() override { guide.show(); }
     // By default Alpha is available, Blessé injured for 3 weeks, Dopé already under EPO.
     void load() {
-        host.files["/equipes/equipe.cyc"] =
-            test::teamFile("1|0|0|0|Alpha; 2|3|0|0|Blessé; 3|0|2|4|Dopé");
-        host.chooserAnswers.push_back("/equipes/equipe.cyc");
+        host.files["/t/e.cyc"] = test::teamFile("1|0|0|0|Alpha; 2|3|0|0|Blessé; 3|0|2|4|Dopé");
+        host.chooserAnswers.push_back("/t/e.cyc");
         QTest::mouseClick(control(guide, "btOpen"), Qt::LeftButton);
     }
 
     Guide guide{host};
 };
 
-// Orca says each control's own name, a rider's name whose it is. Tab reaches each name, and Enter
-// on it opens the dialog, as a double-click does (the focus after each is the pictures').
+// Orca says a rider's name whose it is. Tab reaches each name, and Enter on it opens the dialog, as
+// a double-click does (the focus after each is the pictures').
 TEST_F(GuideTest, NamesFocusAndTheKeysAndClicksThatOpenTheDialog) {
     load();
-    expectReadable(guide);
-    EXPECT_EQ(control(guide, "nom1_2")->accessibleName(),
-              QStringLiteral("Coureur Dopé 3, ligne 3"));
+    EXPECT_EQ(control(guide, "nom1_2")->accessibleName(), "Coureur Dopé 3, ligne 3");
     std::vector<int> opened;
     host.onDialog = [&](Roster& roster, OrdersDialog&) { opened.push_back(roster.currentRow); };
     for (const char* name : {"nom1_0", "nom1_1", "nom1_2"}) {
@@ -72,15 +68,12 @@ TEST_F(GuideTest, OnlyAPickFromTheListLocksTheSectors) {
             QTest::keyClick(enter, Qt::Key_Return);
         }
     }
-    control(guide, "btSave")->setFocus();  // leaves the field on "5"
-    EXPECT_TRUE(sectors->isEnabled());
-    EXPECT_EQ(guide.roster().sectors, "5");
-    EXPECT_EQ(sectors->count(), 9);  // nothing typed joined the list
+    control(guide, "btSave")->setFocus();  // leaves the field on "5"; nothing typed joined the list
+    EXPECT_TRUE(sectors->isEnabled() && guide.roster().sectors == "5" && sectors->count() == 9);
 
     sectors->showPopup();
     QTest::keyClick(sectors->view(), Qt::Key_Return);  // the current item, "2"
-    EXPECT_FALSE(sectors->isEnabled());
-    EXPECT_EQ(guide.roster().sectors, "2");
+    EXPECT_TRUE(!sectors->isEnabled() && guide.roster().sectors == "2");
 }
 
 // Ctrl+Z and Ctrl+Y or Ctrl+Shift+Z step over the orders dialogs; inside one they are the field's.
@@ -101,8 +94,8 @@ TEST_F(GuideTest, UndoAndRedoKeysStepOverTheDialogs) {
     }
 }
 
-// A team refused at start leaves the start state; Ctrl+O and Ctrl+S act only while their button
-// shows; closing asks once orders are given, « Annuler » keeps the window; the file is exact.
+// A refused team leaves the start state; Ctrl+O and Ctrl+S act only while their button shows;
+// both windows readable; closing asks once orders are given (« Annuler » stays); exact file.
 TEST_F(GuideTest, FromTheTeamFileToTheOrdersFile) {
     host.files["/t/equipe.cyc"] = test::sourceFile("examples/equipe-exemple.cyc");
     host.chooserAnswers = {"/t/equipe.cyc", "/t/equipe.ord", "/t/equipe.ord"};
@@ -118,10 +111,14 @@ TEST_F(GuideTest, FromTheTeamFileToTheOrdersFile) {
     guide.show();
     drive = [](Ordres& ordres) {
         giveExampleOrders(ordres);
+        expectReadable(ordres);
         QTest::mouseClick(control(ordres, "OKButton"), Qt::LeftButton);
     };
-    pickNext(guide, "sectors");  // 2, then 3
+    control<QComboBox>(guide, "sectors")->setCurrentIndex(7);
+    pickNext(guide, "sectors");
     QTest::mouseDClick(control(guide, "nom1_0"), Qt::LeftButton);
+    EXPECT_EQ(guide.roster().sectors, "10");
+    expectReadable(guide);
     EXPECT_FALSE(guide.close());
     host.writeError = "Disque plein";
     QTest::mouseClick(control(guide, "btSave"), Qt::LeftButton);
@@ -138,14 +135,12 @@ TEST_F(GuideTest, FromTheTeamFileToTheOrdersFile) {
 
 using OrdresTest = test::WidgetTest;
 
-// Ten sectors, two worked already: the lists as long as the game has them, a refused tick shown
-// unticked, Tab through every control, each named for Orca.
-TEST_F(OrdresTest, ListsTicksTabAndNames) {
+// Ten sectors, two worked: the lists as long as the game's, a refused tick unticked, Tab to all.
+TEST_F(OrdresTest, ListsTicksAndTab) {
     Session session(test::loadedRoster(test::teamFile("1|0|0|0|Alpha")));
     session.roster.sectors = "10";
     session.roster.rows[0].PTplus = "1,0,1,0,0,0,0,0,0,0";
     drive = [&](Ordres& ordres) {
-        expectReadable(ordres);
         const std::pair<const char*, int> lengths[] = {
             {"cbPM", 8}, {"cbPA", 11}, {"cbPT", 6}, {"cbPL", 6}, {"cbPE_9", 8}};
         for (const auto& [list, length] : lengths) {

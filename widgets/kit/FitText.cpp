@@ -21,6 +21,9 @@ constexpr int kLineEditPadding = 2 * 2 + 1 + 1;
 // The font the control was given, before any fitting narrowed or shrank it.
 constexpr const char* kNominalFont = "rdoNominalFont";
 
+// Widths are logical pixels, as the controls' places are: on a scaled screen (125 %, 150 %) Qt
+// lays a text out at its logical size, then draws it scaled, so a text fitted here fits there
+// too. QFontMetrics rounds a width as QLineEdit does when it decides to scroll.
 void fitTo(QWidget* control, const QString& text, int room) {
     QVariant nominal = control->property(kNominalFont);
     if (!nominal.isValid()) {
