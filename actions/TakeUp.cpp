@@ -36,6 +36,12 @@ std::string shownTime(const LocalTime& time) {
            " à " + twoDigits(time.hour) + ":" + twoDigits(time.minute);
 }
 
+Question takeUpQuestion(const std::string& found, std::vector<Answer> others) {
+    const Answer escape = others.front();
+    others.insert(others.begin(), Answer::Yes);
+    return {found + ". Les reprendre ?", std::move(others), Answer::Yes, escape};
+}
+
 bool offerSavedOrders(Session& session, Host& host) {
     const std::optional<SiblingFile> file = host.findSibling(session.teamPath, ".ord");
     if (!file) {
@@ -48,12 +54,10 @@ bool offerSavedOrders(Session& session, Host& host) {
                          "\n\nL'équipe est chargée sans ordres.");
         return false;
     }
-    const Question question{"Des ordres ont été enregistrés pour cette équipe le " +
-                                shownTime(file->modified) + " (« " + file->name +
-                                " »). Les reprendre ?",
-                            {Answer::Yes, Answer::No},
-                            Answer::Yes,
-                            Answer::No};
+    const Question question =
+        takeUpQuestion("Des ordres ont été enregistrés pour cette équipe le " +
+                           shownTime(file->modified) + " (« " + file->name + " »)",
+                       {Answer::No});
     if (host.ask(question) != Answer::Yes) {
         return false;
     }
