@@ -20,47 +20,54 @@ std::string teamName(const RecoveryCopy& copy) {
     return text.substr(0, text.find('\r'));
 }
 
-// The saved riders of the copy once the session holds its team, or why it cannot be taken.
-std::variant<std::vector<SavedRider>, std::string> openCopy(Session& session, Host& host,
-                                                            const RecoveryCopy& copy) {
+// What a copy checked against its team file gives back: the team file's bytes, when the team
+// is still to be loaded, and the saved riders.
+struct Checked {
+    std::string teamBytes;
+    std::vector<SavedRider> riders;
+};
+
+// The copy checked without touching the session, or why it cannot be taken up.
+std::variant<Checked, std::string> checkCopy(const Session& session, Host& host,
+                                             const RecoveryCopy& copy) {
     const std::string teamFile = "le fichier d'équipe « " + copy.team.path + " »";
     const std::string changed = teamFile + " a changé depuis que ces ordres ont été donnés.";
+    Checked checked;
+    std::variant<Roster, TeamFileError> team = session.roster;
     if (session.roster.loaded) {
         if (session.team != copy.team) {
             return changed;
         }
     } else {
-        const FileRead read = readGameFile(host, copy.team.path, kTooLargeReason);
+        FileRead read = readGameFile(host, copy.team.path, kTooLargeReason);
         if (!read.error.empty()) {
             return teamFile + " ne peut pas être lu : " + read.error;
         }
         if (teamFileId(copy.team.path, read.bytes) != copy.team) {
             return changed;
         }
-        if (!startTeam(session, host, copy.team.path, read.bytes)) {
-            return std::vector<SavedRider>{};  // not a team file: said, nothing to give back
+        team = readTeamFile(read.bytes);
+        if (const auto* error = std::get_if<TeamFileError>(&team)) {
+            return teamFile + " ne peut pas être chargé : " + error->reason;
         }
+        checked.teamBytes = std::move(read.bytes);
     }
-    auto saved = readSavedOrders(copy.orders, session.roster);
+    auto saved = readSavedOrders(copy.orders, std::get<Roster>(team));
     if (auto* error = std::get_if<SavedOrdersError>(&saved)) {
-        return std::move(error->reason);
+        return "le fichier d'ordres gardé dans la copie de secours ne peut pas être relu : " +
+               error->reason;
     }
-    return std::get<std::vector<SavedRider>>(std::move(saved));
+    checked.riders = std::get<std::vector<SavedRider>>(std::move(saved));
+    return checked;
 }
 
-bool takeUp(Session& session, Host& host, const RecoveryCopy& copy) {
-    const auto riders = openCopy(session, host, copy);
-    if (const auto* why = std::get_if<std::string>(&riders)) {
-        host.showMessage("Les ordres non enregistrés de l'équipe " + teamName(copy) +
-                         " ne sont pas repris : " + *why +
-                         "\n\nIls restent gardés et vous seront proposés à nouveau.");
-        return false;
-    }
-    if (!session.roster.loaded) {
+// Gives the copy's orders and sectors back, loading its team unless the session holds it.
+bool takeUp(Session& session, Host& host, const RecoveryCopy& copy, const Checked& checked) {
+    if (!session.roster.loaded && !startTeam(session, host, copy.team.path, checked.teamBytes)) {
         return false;
     }
     Roster asLoaded = session.roster;
-    restoreOrders(session.roster, std::get<std::vector<SavedRider>>(riders));
+    restoreOrders(session.roster, checked.riders);
     session.recoveryKept = copy.sectors + '\n' + copy.orders;
     if (!copy.sectors.empty()) {
         pickSectors(session, host, copy.sectors);
@@ -112,15 +119,22 @@ bool offerRecovery(Session& session, Host& host) {
         if (!copy || (session.roster.loaded && copy->team.path != session.teamPath)) {
             continue;  // not ours, torn, or another team's
         }
-        const Question question{"Des ordres non enregistrés de l'équipe " + teamName(*copy) +
-                                    " ont été retrouvés (" + shownTime(copy->written) +
-                                    "). Les reprendre ?",
-                                {Answer::Yes, Answer::No},
-                                Answer::Yes,
-                                Answer::No};
-        if (host.ask(question) != Answer::Yes) {
+        const std::string found = "Des ordres non enregistrés de l'équipe " + teamName(*copy) +
+                                  " ont été retrouvés (" + shownTime(copy->written) + ")";
+        const auto checked = checkCopy(session, host, *copy);
+        const auto* why = std::get_if<std::string>(&checked);
+        const Answer answer =
+            host.ask(why ? Question{found + ", mais ils ne peuvent pas être repris : " + *why +
+                                        "\n\nLes garder pour un autre essai (« Plus tard ») "
+                                        "ou les jeter (« Jeter ») ?",
+                                    {Answer::Later, Answer::Throw},
+                                    Answer::Later,
+                                    Answer::Later}
+                         : takeUpQuestion(found, {Answer::Later, Answer::Throw}));
+        if (answer == Answer::Throw) {
             host.removeRecovery(stored.name);
-        } else if (takeUp(session, host, *copy)) {
+        } else if (answer == Answer::Yes && !why &&
+                   takeUp(session, host, *copy, std::get<Checked>(checked))) {
             return true;
         }
     }

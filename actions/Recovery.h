@@ -17,10 +17,12 @@ void keepRecovery(Session& session, Host& host);
 void dropRecovery(Session& session, Host& host);
 
 /// Offers the copies left by programs that ended without saving, the newest first: those
-/// of the team file loaded, or of any team while none is. Yes loads the team file unless
-/// it is loaded and gives every order back, the team as loaded one undo away; a team file
-/// gone or changed since is named in a message and its copy kept. No removes the copy.
-/// Stops at the first copy taken; returns whether one was.
+/// of the team file loaded, or of any team while none is. « Oui » loads the team file unless
+/// it is loaded and gives every order back, the team as loaded one undo away; « Plus tard »
+/// keeps the copy for the next start or the next load of its team; « Jeter » removes it. A copy
+/// that cannot be taken up (its team file gone, changed or refused, its orders unreadable) is
+/// offered to keep or throw away, saying why; the session stays as it was. Stops at the first
+/// copy taken; returns whether one was.
 bool offerRecovery(Session& session, Host& host);
 
 }  // namespace rdo

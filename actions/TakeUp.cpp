@@ -1,13 +1,14 @@
 #include "actions/TakeUp.h"
 
-#include <numeric>
+#include <algorithm>
+#include <tuple>
+#include <utility>
 #include <variant>
 
 #include "actions/GameFile.h"
 #include "host/Host.h"
-#include "model/CommaList.h"
 #include "model/Doping.h"
-#include "model/Numbers.h"
+#include "orders/OrdersDialog.h"
 #include "orders/Totals.h"
 #include "teamfile/TeamFile.h"
 
@@ -35,6 +36,12 @@ std::string shownTime(const LocalTime& time) {
            " à " + twoDigits(time.hour) + ":" + twoDigits(time.minute);
 }
 
+Question takeUpQuestion(const std::string& found, std::vector<Answer> others) {
+    const Answer escape = others.front();
+    others.insert(others.begin(), Answer::Yes);
+    return {found + ". Les reprendre ?", std::move(others), Answer::Yes, escape};
+}
+
 bool offerSavedOrders(Session& session, Host& host) {
     const std::optional<SiblingFile> file = host.findSibling(session.teamPath, ".ord");
     if (!file) {
@@ -47,12 +54,10 @@ bool offerSavedOrders(Session& session, Host& host) {
                          "\n\nL'équipe est chargée sans ordres.");
         return false;
     }
-    const Question question{"Des ordres ont été enregistrés pour cette équipe le " +
-                                shownTime(file->modified) + " (« " + file->name +
-                                " »). Les reprendre ?",
-                            {Answer::Yes, Answer::No},
-                            Answer::Yes,
-                            Answer::No};
+    const Question question =
+        takeUpQuestion("Des ordres ont été enregistrés pour cette équipe le " +
+                           shownTime(file->modified) + " (« " + file->name + " »)",
+                       {Answer::No});
     if (host.ask(question) != Answer::Yes) {
         return false;
     }
@@ -64,17 +69,12 @@ void restoreOrders(Roster& roster, const std::vector<SavedRider>& riders) {
     for (const SavedRider& saved : riders) {
         RosterRow& row = roster.rows.at(saved.row);
         if (saved.selected) {
-            row.Check1 = 1;
-            row.ordersVisible = true;
-            row.PM2 = saved.PM2;
-            row.PT2 = saved.PT2;
-            row.PL2 = saved.PL2;
-            row.PA2 = saved.PA2;
-            row.PTplus = saved.PTplus;
-            row.PEplus = saved.PEplus;
-            const SectorEntries pe = splitSectorList(saved.PEplus);
-            row.PE2 = std::to_string(
-                std::transform_reduce(pe.begin(), pe.end(), 0LL, std::plus<>(), valueOf));
+            OrdersDialog given;
+            std::tie(given.cbPM, given.cbPT, given.cbPL, given.cbPA, given.cbPE) =
+                std::tie(saved.PM2, saved.PT2, saved.PL2, saved.PA2, saved.pe);
+            std::ranges::transform(saved.work, given.Check1.begin(),
+                                   [](const std::string& flag) { return flag == "1" ? 1 : 0; });
+            storeOrders(given, row);
         }
         // A rider put at rest keeps a doping confirmed in his dialog.
         orderDopingCode(saved.dopingCode, row);

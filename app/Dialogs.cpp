@@ -1,7 +1,10 @@
 // The Qt host's dialogs: message box, question box, file choosers, the orders dialog.
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QStringList>
+#include <utility>
+#include <vector>
 
 #include "app/QtHost.h"
 #include "widgets/ordres/Ordres.h"
@@ -16,13 +19,28 @@ constexpr std::pair<Answer, QMessageBox::StandardButton> kButtons[] = {
     {Answer::Yes, QMessageBox::Yes},
     {Answer::No, QMessageBox::No}};
 
-QMessageBox::StandardButton buttonOf(Answer answer) {
+// The program's own buttons: Qt has no standard one that says what they do.
+struct OwnButton {
+    Answer answer;
+    const char* text;
+    QMessageBox::ButtonRole role;
+};
+
+constexpr OwnButton kOwnButtons[] = {{Answer::Later, "Plus tard", QMessageBox::RejectRole},
+                                     {Answer::Throw, "Jeter", QMessageBox::DestructiveRole}};
+
+QPushButton* addButton(QMessageBox& box, Answer answer) {
     for (const auto& [known, button] : kButtons) {
         if (known == answer) {
-            return button;
+            return box.addButton(button);
         }
     }
-    return QMessageBox::NoButton;
+    for (const OwnButton& own : kOwnButtons) {
+        if (own.answer == answer) {
+            return box.addButton(QString::fromUtf8(own.text), own.role);
+        }
+    }
+    return nullptr;
 }
 
 }  // namespace
@@ -53,15 +71,21 @@ Answer QtHost::ask(const Question& question) {
     QMessageBox box(QMessageBox::Question, QString::fromUtf8(kAppTitle),
                     QString::fromStdString(question.text), QMessageBox::NoButton, window_);
     box.setObjectName(QStringLiteral("question"));
+    std::vector<std::pair<QPushButton*, Answer>> buttons;
     for (const Answer answer : question.buttons) {
-        box.addButton(buttonOf(answer));
+        buttons.emplace_back(addButton(box, answer), answer);
     }
-    box.setDefaultButton(buttonOf(question.defaultButton));
-    box.setEscapeButton(buttonOf(question.escapeButton));
+    for (const auto& [button, answer] : buttons) {
+        if (answer == question.defaultButton) {
+            box.setDefaultButton(button);
+        }
+        if (answer == question.escapeButton) {
+            box.setEscapeButton(button);  // Escape, and the title bar's close button
+        }
+    }
     box.exec();
-    const QMessageBox::StandardButton pressed = box.standardButton(box.clickedButton());
-    for (const auto& [answer, button] : kButtons) {
-        if (button == pressed) {
+    for (const auto& [button, answer] : buttons) {
+        if (button == box.clickedButton()) {
             return answer;
         }
     }

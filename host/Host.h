@@ -30,8 +30,9 @@ struct FileWrite {
     std::string copyPath = {};                  // where the file it replaced is kept
 };
 
-/// The buttons of a question box, the system's standard ones.
-enum class Answer { Save, Discard, Cancel, Yes, No };
+/// The buttons of a question box: the system's standard ones, then the program's own
+/// « Plus tard » and « Jeter ».
+enum class Answer { Save, Discard, Cancel, Yes, No, Later, Throw };
 
 struct Question {
     std::string text;

@@ -91,11 +91,8 @@ std::optional<std::string> readRider(std::string_view rest, const RosterRow& row
     rider.PT2 = values[2];
     rider.PL2 = values[3];
     rider.PA2 = values[4];
-    SectorEntries work, pe;
-    std::copy_n(values.begin() + kWork, kSectors, work.begin());
-    std::copy_n(values.begin() + kPE, kSectors, pe.begin());
-    rider.PTplus = joinSectorList(work);
-    rider.PEplus = joinSectorList(pe);
+    std::copy_n(values.begin() + kWork, kSectors, rider.work.begin());
+    std::copy_n(values.begin() + kPE, kSectors, rider.pe.begin());
     rider.dopingCode = values[kDoping].front();
     return std::nullopt;
 }

@@ -7,6 +7,7 @@
 #include <variant>
 #include <vector>
 
+#include "model/CommaList.h"
 #include "model/Roster.h"
 
 namespace rdo {
@@ -15,7 +16,8 @@ namespace rdo {
 struct SavedRider {
     std::size_t row = 0;
     bool selected = false;
-    std::string PM2, PT2, PL2, PA2, PTplus, PEplus;
+    std::string PM2, PT2, PL2, PA2;
+    SectorEntries work, pe;
     char dopingCode = '0';
 };
 

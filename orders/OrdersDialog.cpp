@@ -184,11 +184,19 @@ bool commitOrders(OrdersDialog& dialog, Roster& roster, Host& host) {
         return false;
     }
     RosterRow& row = currentRow(roster);
+    storeOrders(dialog, row);
+    recomputeTotals(roster);
+    applyDoping(dialog, row);
+    dialog.closed = true;
+    return true;
+}
+
+void storeOrders(const OrdersDialog& dialog, RosterRow& row) {
     row.Check1 = 1;
+    row.ordersVisible = true;
     for (const RaceAllocation& allocation : kRaceAllocations) {
-        std::string& text = dialog.*allocation.combo;
-        setIfEmpty(text);
-        row.*allocation.field = text;
+        const std::string& text = dialog.*allocation.combo;
+        row.*allocation.field = text.empty() ? "0" : text;
     }
     // An empty sector combo stays an empty entry of the list and counts 0.
     row.PEplus = joinSectorList(dialog.cbPE);
@@ -197,10 +205,6 @@ bool commitOrders(OrdersDialog& dialog, Roster& roster, Host& host) {
                    [](int value) { return std::to_string(value); });
     row.PTplus = joinSectorList(work);
     row.PE2 = std::to_string(riderPE(dialog));
-    recomputeTotals(roster);
-    applyDoping(dialog, row);
-    dialog.closed = true;
-    return true;
 }
 
 void restRider(OrdersDialog& dialog, Roster& roster) {

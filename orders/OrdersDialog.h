@@ -78,6 +78,11 @@ void confirmDoping(OrdersDialog& dialog);
 /// committed.
 bool commitOrders(OrdersDialog& dialog, Roster& roster, Host& host);
 
+/// Writes the orders of `dialog` into `row` as « Sélectionner » does, and as orders taken up
+/// again come back: selected and shown, the four race allocations (an empty one as 0), each
+/// sector's PE and work, and the rider's PE. The doping and the team's totals are left.
+void storeOrders(const OrdersDialog& dialog, RosterRow& row);
+
 /// "Au repos": clears the current row's orders and selection, rebuilds the
 /// counter and the totals and applies a confirmed doping. Always succeeds.
 void restRider(OrdersDialog& dialog, Roster& roster);

@@ -1,8 +1,10 @@
 // The Qt host's files on every platform; each platform's own in file_faults_*_test.cpp.
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QFileDialog>
+#include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -32,7 +34,7 @@ TEST(FileFaults, RefusedWithTheSystemsReasonAndNothingLeftBehind) {
 }
 
 // Saves of b, a (shorter), b over one name keep each replaced file as the backup, one generation;
-// a backup that cannot be written is said. Then the question's keys, a team's orders in any case.
+// a backup that cannot be written is said. Then the questions' keys, a team's orders in any case.
 TEST(QtHost, KeepsTheReplacedFileAsksBeforeLosingOrdersAndFindsAnyLetterCase) {
     TwoOrders two;
     auto& [temp, path, backup, a, b, A, B, host] = two;
@@ -50,6 +52,20 @@ TEST(QtHost, KeepsTheReplacedFileAsksBeforeLosingOrdersAndFindsAnyLetterCase) {
         EXPECT_EQ(closeRequested(a, host), key == Qt::Key_Return);
     }
     EXPECT_EQ(fileBytes(path), A);
+    // The program's own buttons by their text; Escape and the title bar's close button.
+    const Question copy{
+        "?", {Answer::Yes, Answer::Later, Answer::Throw}, Answer::Yes, Answer::Later};
+    for (const QString way : {"Jeter", "Plus tard", "Escape", "close"}) {
+        QTimer::singleShot(0, [way] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            for (QAbstractButton* button : box->buttons()) {
+                button->text() == way ? button->click() : void();
+            }
+            way == "Escape" ? QTest::keyClick(box, Qt::Key_Escape) : void(box->close());
+        });
+        EXPECT_EQ(host.ask(copy), way == "Jeter" ? Answer::Throw : Answer::Later)
+            << way.toStdString();
+    }
     EXPECT_EQ(host.findSibling(temp.filePath("o.cyc").toStdString(), ".ORD")->path, path);
     EXPECT_FALSE(host.findSibling(temp.filePath("o.cyc").toStdString(),
                                   backup.substr(backup.rfind('.'))));  // a folder

@@ -250,14 +250,15 @@ const Command kCommands[] = {
     // beside FILE: FILE of the source tree stands beside the next team file, its saved orders
     {"beside", Command::Main, true,
      [](Player& p, const Words& w) { p.host.files["/t/equipe.ord"] = treeFile(w.all); }},
-    // answers Yes|No|Save|Discard|Cancel...: to the next questions; past these, Escape
+    // answers Yes|No|Save|Discard|Cancel|Later|Throw...: to the next questions; past these, Escape
     {"answers", Command::Anywhere, true,
      [](Player& p, const Words& w) {
-         static const std::string names[] = {"Save", "Discard", "Cancel", "Yes", "No"};
+         static const std::string names[] = {"Save", "Discard", "Cancel", "Yes",
+                                             "No",   "Later",   "Throw"};
          std::istringstream in(w.all);
          for (std::string word; in >> word;) {
              const auto at = std::ranges::find(names, word) - std::begin(names);
-             p.host.answers.push_back(at < 5 ? static_cast<Answer>(at)
+             p.host.answers.push_back(at < 7 ? static_cast<Answer>(at)
                                              : throw std::invalid_argument("no answer " + word));
          }
      }},
@@ -295,8 +296,9 @@ const Command kCommands[] = {
          p.host.chooserAnswers = {w.name};
          p.ended = closeRequested(p.session, p.host) || p.ended;
      }},
-    // restart [killed | gone | changed]: the program started again, on a computer without
-    // recovery copies; or after it was killed, the last team file as it was, gone or changed
+    // restart [killed | gone | changed | damaged]: the program started again, on a computer
+    // without recovery copies; or after it was killed, the last team file as it was, gone or
+    // changed, or the orders of every copy one line too long
     {"restart", Command::Main, true,
      [](Player& p, const Words& w) {
          p.session = Session();
@@ -310,6 +312,13 @@ const Command kCommands[] = {
          }
          if (w.all != "gone") {
              p.host.files[kTeamPath] = p.teamBytes + (w.all == "changed" ? " " : "");
+         }
+         for (StoredCopy& stored : p.host.copies) {
+             auto copy = readRecoveryCopy(stored.bytes);
+             if (copy && w.all == "damaged") {
+                 copy->orders += "9\r\n";
+                 stored.bytes = recoveryCopyBytes(*copy);
+             }
          }
          p.started(offerRecovery);
      }},

@@ -278,8 +278,8 @@ void Guide::offerRecoveryCopies() {
 }
 
 void Guide::showLoaded(bool loaded) {
+    refresh();  // whatever was refused, the window shows what the session holds
     if (loaded) {
-        refresh();
         btSave_->setFocus();
     }
 }
