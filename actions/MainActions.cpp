@@ -37,7 +37,7 @@ bool loadTeam(Session& session, Host& host, const std::string& path) {
         refuseTeamFile(host, path, read.error);
         return false;
     }
-    if (!startTeam(session, host, path, read.bytes)) {
+    if (!startTeam(session, host, read.path, read.bytes)) {
         return false;
     }
     // Orders given back from a recovery copy are newer than any saved beside the team.

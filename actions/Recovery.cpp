@@ -94,7 +94,9 @@ void keepRecovery(Session& session, Host& host) {
         return;
     }
     const RecoveryCopy copy{session.team, host.now(), sectors, orders};
-    if (const auto failed = host.writeRecovery(copyName(session.team), recoveryCopyBytes(copy))) {
+    // The copy standing under the team's name is the session's once written or taken up.
+    if (const auto failed = host.writeRecovery(copyName(session.team), recoveryCopyBytes(copy),
+                                               !session.recoveryKept.empty())) {
         if (!std::exchange(session.recoveryWarned, true)) {
             host.showMessage(
                 "La copie de secours de vos ordres n'a pas pu être écrite : " + *failed +

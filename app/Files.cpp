@@ -156,6 +156,7 @@ FileRead QtHost::readFile(const std::string& path, std::size_t maxBytes) {
         return result;
     }
     result.bytes = bytes.toStdString();
+    result.path = canonicalPath(file.fileName()).toStdString();
     return result;
 }
 

@@ -43,8 +43,8 @@ class QtHost : public QObject, public Host {
     void showOrdersDialog(Roster& roster, OrdersDialog& dialog) override;
     std::vector<StoredCopy> recoveryCopies() override;
     void holdRecovery(const std::string& name) override;
-    std::optional<std::string> writeRecovery(const std::string& name,
-                                             std::string_view bytes) override;
+    std::optional<std::string> writeRecovery(const std::string& name, std::string_view bytes,
+                                             bool ours) override;
     void removeRecovery(const std::string& name) override;
     LocalTime now() override;
 

@@ -78,9 +78,18 @@ void QtHost::holdRecovery(const std::string& name) {
     hold(name);
 }
 
-std::optional<std::string> QtHost::writeRecovery(const std::string& name, std::string_view bytes) {
+std::optional<std::string> QtHost::writeRecovery(const std::string& name, std::string_view bytes,
+                                                 bool ours) {
     if (auto refused = hold(name)) {
         return refused;
+    }
+    // Kept beside under the first free name: its own lock, free, lets it be offered.
+    const QString standing = copyPath(name);
+    for (int n = 1; !ours && QFileInfo(standing).size() > 0; ++n) {
+        const QString beside = copyPath(name + "-" + std::to_string(n));
+        if (!QFileInfo::exists(beside) && !QFile::rename(standing, beside)) {
+            return "la copie de secours déjà présente ne peut pas être mise de côté";
+        }
     }
     return replaceWhole(copyPath(name), QByteArray::fromRawData(
                                             bytes.data(), static_cast<qsizetype>(bytes.size())));

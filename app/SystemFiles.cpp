@@ -94,6 +94,26 @@ std::optional<std::string> replaceFile(const QString& from, const QString& to) {
     return error == ERROR_ACCESS_DENIED ? "l'accès est refusé" : refused(static_cast<int>(error));
 }
 
+QString canonicalPath(const QString& path) {
+    const HANDLE file = CreateFileW(nativeName(path).c_str(), 0,
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                    OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return QFileInfo(path).absoluteFilePath();
+    }
+    std::wstring name(32768, L'\0');
+    const DWORD length = GetFinalPathNameByHandleW(
+        file, name.data(), static_cast<DWORD>(name.size()), FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
+    CloseHandle(file);
+    if (length == 0 || length >= name.size()) {
+        return QFileInfo(path).absoluteFilePath();
+    }
+    QString found = QString::fromWCharArray(name.data(), length);  // \\?\C:\... or \\?\UNC\...
+    found = found.startsWith(QStringLiteral("\\\\?\\UNC\\")) ? QStringLiteral("\\\\") + found.mid(8)
+                                                             : found.mid(4);
+    return QDir::fromNativeSeparators(found);
+}
+
 bool removeFile(const QString& path) {
     return waitingForScanners([&] { return DeleteFileW(nativeName(path).c_str()) != 0; }) ||
            GetLastError() == ERROR_FILE_NOT_FOUND;
@@ -124,6 +144,11 @@ std::optional<std::string> replaceFile(const QString& from, const QString& to) {
         ::close(folder);
     }
     return synced ? std::nullopt : std::optional(unsynced(error));
+}
+
+QString canonicalPath(const QString& path) {
+    const QFileInfo file(path);
+    return file.canonicalFilePath().isEmpty() ? file.absoluteFilePath() : file.canonicalFilePath();
 }
 
 bool removeFile(const QString& path) {

@@ -24,6 +24,10 @@ std::optional<std::string> syncToDisk(QFile& file);
 /// moment is waited for.
 std::optional<std::string> replaceFile(const QString& from, const QString& to);
 
+/// Where the file at `path` really is: absolute, links and ".." resolved, and on Windows in the
+/// letter case and on the drive that the disk gives.
+QString canonicalPath(const QString& path);
+
 /// Removes the file `path`, waiting a moment for a scanner holding it; false when it stays.
 bool removeFile(const QString& path);
 

@@ -1,5 +1,4 @@
 #include <QApplication>
-#include <QFileInfo>
 #include <iostream>
 
 #include "app/Application.h"
@@ -26,14 +25,9 @@ int main(int argc, char* argv[]) {
     const auto guide = rdo::makeMainWindow(host);
     guide->show();
     // Once the event loop runs: a question or a refusal's message then stands over the window.
-    // The path is made absolute: a recovery copy knows its team file again by it.
     QMetaObject::invokeMethod(
         guide.get(),
-        [&guide, path = command.teamFile.empty()
-                            ? std::string()
-                            : QFileInfo(QString::fromStdString(command.teamFile))
-                                  .absoluteFilePath()
-                                  .toStdString()] {
+        [&guide, path = command.teamFile] {
             path.empty() ? guide->offerRecoveryCopies() : guide->openTeamFile(path);
         },
         Qt::QueuedConnection);

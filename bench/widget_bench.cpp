@@ -66,9 +66,9 @@ struct BenchHost : test::FakeHost {
     BenchHost() { disk.setRecoveryFolder(folder.path()); }
     std::vector<StoredCopy> recoveryCopies() override { return disk.recoveryCopies(); }
     void holdRecovery(const std::string& name) override { disk.holdRecovery(name); }
-    std::optional<std::string> writeRecovery(const std::string& name,
-                                             std::string_view bytes) override {
-        return disk.writeRecovery(name, bytes);
+    std::optional<std::string> writeRecovery(const std::string& name, std::string_view bytes,
+                                             bool ours) override {
+        return disk.writeRecovery(name, bytes, ours);
     }
     void removeRecovery(const std::string& name) override { disk.removeRecovery(name); }
 };

@@ -21,6 +21,9 @@ struct FileRead {
     std::string error;
     /// The file is larger than the limit asked for; `bytes` is then empty.
     bool tooLarge = false;
+    /// Where the file read really is, whatever the road to it (a link, "..", another
+    /// letter case on Windows): the same file, the same path.
+    std::string path = {};
 };
 
 /// What became of a write: the system's reasons, in French, for what failed.
@@ -104,9 +107,11 @@ class Host {
     virtual void holdRecovery(const std::string& name) = 0;
 
     /// Replaces the copy `name` with `bytes` as a whole, on the disk once it returns;
-    /// the reason, in French, when it cannot.
+    /// the reason, in French, when it cannot. A copy under `name` that is not `ours`
+    /// (another program's, or one the player keeps for later) is never replaced: it is
+    /// kept beside, under a name of its own, and offered again.
     virtual std::optional<std::string> writeRecovery(const std::string& name,
-                                                     std::string_view bytes) = 0;
+                                                     std::string_view bytes, bool ours) = 0;
 
     /// Removes the copy `name`, unless another running program holds it.
     virtual void removeRecovery(const std::string& name) = 0;

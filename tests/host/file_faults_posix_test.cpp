@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QDir>
 #include <QTemporaryDir>
 #include <csignal>
 
@@ -58,7 +59,7 @@ TEST(QtHost, ASaveFailingHalfwayLeavesBothFilesAsTheyWere) {
     const rlimit none{0, unlimited.rlim_max};  // no room for a recovery copy's lock either
     setrlimit(RLIMIT_FSIZE, &none);
     host.setRecoveryFolder(temp.filePath("secours"));
-    const auto lockRefused = host.writeRecovery("x", "1");
+    const auto lockRefused = host.writeRecovery("x", "1", true);
     setrlimit(RLIMIT_FSIZE, &unlimited);
     EXPECT_EQ(lockRefused,
               "le disque du dossier « " + temp.filePath("secours").toStdString() + " » est plein");
@@ -67,6 +68,22 @@ TEST(QtHost, ASaveFailingHalfwayLeavesBothFilesAsTheyWere) {
     EXPECT_TRUE(host.messages.size() == 1 &&
                 host.messages[0].starts_with("Les ordres n'ont pas pu être enregistrés dans « " +
                                              path + " » : l'écriture a échoué ("));
+}
+
+// A team file reached through a link or "..": known by where it really is, so that every road to
+// it finds its one recovery copy.
+TEST(QtHost, ATeamFileIsKnownByWhereItReallyIs) {
+    QTemporaryDir temp;
+    const std::string team =
+        writeBytes(temp.filePath("e.cyc").toStdString(), teamFile("1|0|0|0|A"));
+    std::filesystem::create_directory(temp.filePath("d").toStdString());
+    std::filesystem::create_symlink(team, temp.filePath("d/lien.cyc").toStdString());
+    QDir::setCurrent(temp.filePath("d"));
+    for (const char* road : {"lien.cyc", "../e.cyc"}) {
+        Session session;
+        ScriptedQtHost host;
+        EXPECT_TRUE(loadTeam(session, host, road) && session.teamPath == team) << road;
+    }
 }
 
 // Of the orders files beside a team in several letter cases (one file only on Windows), the

@@ -72,29 +72,32 @@ TEST(QtHost, KeepsTheReplacedFileAsksBeforeLosingOrdersAndFindsAnyLetterCase) {
 }
 
 // A copy's folder is made when missing, named when it cannot be; a copy that another running
-// program holds is neither listed, written nor removed until that program ends.
+// program holds is neither listed, written nor removed until that program ends, then kept beside
+// the copy of the program that outlived it, both offered, the newest first.
 TEST(QtHost, RecoveryCopiesOfOneRunningProgramEach) {
     QTemporaryDir temp;
     auto one = std::make_unique<QtHost>();
     QtHost two;
     one->setRecoveryFolder(temp.filePath("a/secours"));
     two.setRecoveryFolder(temp.filePath("a/secours"));
-    EXPECT_EQ(one->writeRecovery("x", "1"), std::nullopt);
-    EXPECT_EQ(two.writeRecovery("x", "2"),
+    EXPECT_EQ(one->writeRecovery("x", "1", false), std::nullopt);
+    EXPECT_EQ(two.writeRecovery("x", "2", false),
               "un autre exemplaire du programme travaille sur cette équipe");
     two.removeRecovery("x");
     EXPECT_TRUE(two.recoveryCopies().empty());
     EXPECT_EQ(one->recoveryCopies().at(0).bytes, "1");
     one.reset();
     QTest::qSleep(50);  // the newest is offered first; file clocks tick every few milliseconds
-    ASSERT_EQ(two.writeRecovery("y", "2"), std::nullopt);
+    ASSERT_EQ(two.writeRecovery("x", "2", false), std::nullopt);
     const std::vector<StoredCopy> copies = two.recoveryCopies();
-    EXPECT_TRUE(copies.size() == 2 && copies[0].name == "y" && copies[1].bytes == "1");
+    EXPECT_TRUE(copies.size() == 2 && copies[0].bytes == "2" && copies[1].name == "x-1" &&
+                copies[1].bytes == "1");
     two.removeRecovery("x");
-    two.removeRecovery("y");
+    two.removeRecovery("x-1");
     EXPECT_TRUE(two.recoveryCopies().empty());
     two.setRecoveryFolder("/proc/secours");
-    EXPECT_EQ(two.writeRecovery("z", "1"), "le dossier « /proc/secours » ne peut pas être créé");
+    EXPECT_EQ(two.writeRecovery("z", "1", true),
+              "le dossier « /proc/secours » ne peut pas être créé");
 }
 
 // A host a week: the team chooser opens where the last team was loaded (else where Qt likes), the

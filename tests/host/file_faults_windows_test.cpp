@@ -5,6 +5,7 @@
 
 #include <QTemporaryDir>
 #include <memory>
+#include <set>
 #include <thread>
 
 #include "tests/host/FileFaults.h"
@@ -34,7 +35,7 @@ TEST(QtHost, ASaveWaitsForAScannerAndItsBackupIsNoOrdersFile) {
     scanner.join();
     EXPECT_TRUE(fileBytes(path) == A && fileBytes(backup) == B && host.messages.empty());
     host.setRecoveryFolder(temp.filePath("secours"));  // a copy held for good is emptied instead
-    ASSERT_EQ(host.writeRecovery("x", "1"), std::nullopt);
+    ASSERT_EQ(host.writeRecovery("x", "1", true), std::nullopt);
     const auto held = holdOpen(temp.filePath("secours/x.secours").toStdString(),
                                FILE_SHARE_READ | FILE_SHARE_WRITE);
     host.removeRecovery("x");
@@ -44,6 +45,21 @@ TEST(QtHost, ASaveWaitsForAScannerAndItsBackupIsNoOrdersFile) {
         FindFirstFileW(fsPath(temp.filePath("*.ord").toStdString()).c_str(), &found);
     EXPECT_TRUE(listing != INVALID_HANDLE_VALUE && !FindNextFileW(listing, &found));
     FindClose(listing);
+}
+
+// A team file named in another letter case is known as the disk names it: one copy, one lock.
+TEST(QtHost, ATeamFileIsKnownByWhereItReallyIs) {
+    QTemporaryDir temp;
+    const QString team = QString::fromStdString(
+        writeBytes(temp.filePath("Equipe.cyc").toStdString(), teamFile("1|0|0|0|A")));
+    std::set<std::string> known;
+    for (const QString& road : {team.toUpper(), team.toLower()}) {
+        Session session;
+        ScriptedQtHost host;
+        EXPECT_TRUE(loadTeam(session, host, road.toStdString()));
+        known.insert(session.teamPath);
+    }
+    EXPECT_TRUE(known.size() == 1 && known.begin()->ends_with("/Equipe.cyc"));
 }
 
 TEST(FileFaults, AFileHeldOpenByAnotherProgramIsRefusedInFrenchAndLeftAsItWas) {

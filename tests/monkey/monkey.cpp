@@ -45,7 +45,8 @@ constexpr Qt::Key kKeys[] = {
 constexpr const char* kExample = RDO_SOURCE_DIR "/examples/equipe-exemple.cyc";
 
 // The monkey is the program's host too: the choosers answer the example team, or an orders file
-// in `folder`, a folder or a cancel, unless `sure`; then every question gets Enter's answer.
+// in `folder`, a folder or a cancel, unless `sure`; then every question gets Enter's answer and
+// a message fails the test at once.
 struct Monkey : QtHost {
     explicit Monkey(const QString& in) : folder(in) {
         setRecoveryFolder(in);  // copies and remembered folders in `in`, not the player's
@@ -70,6 +71,10 @@ struct Monkey : QtHost {
         asked = asked || sure;
         return sure ? question.defaultButton : QtHost::ask(question);
     }
+    void showMessage(const std::string& text) override {  // started again, none is expected
+        sure ? qFatal("kills: the program started again said « %s »", text.c_str())
+             : QtHost::showMessage(text);
+    }
     // With `record`, prints the orders the copy gives back as "P" before it changes and "D"
     // after, flushed line by line: Windows' C library buffers a "line buffered" stream whole.
     void changing(const std::string& orders, const std::function<void()>& change) {
@@ -78,11 +83,11 @@ struct Monkey : QtHost {
         change();
         record&& std::printf("D\n") && !std::fflush(stdout);
     }
-    std::optional<std::string> writeRecovery(const std::string& name,
-                                             std::string_view bytes) override {
+    std::optional<std::string> writeRecovery(const std::string& name, std::string_view bytes,
+                                             bool ours) override {
         std::optional<std::string> failed;
         changing(readRecoveryCopy(bytes)->orders,
-                 [&] { failed = QtHost::writeRecovery(name, bytes); });
+                 [&] { failed = QtHost::writeRecovery(name, bytes, ours); });
         return failed;
     }
     void removeRecovery(const std::string& name) override {

@@ -18,7 +18,7 @@ FileRead FakeHost::readFile(const std::string& path, std::size_t maxBytes) {
         return {{}, "Aucun fichier ou dossier de ce type"};
     }
     const bool tooLarge = it->second.size() > maxBytes;
-    return {tooLarge ? "" : it->second, "", tooLarge};
+    return {tooLarge ? "" : it->second, "", tooLarge, path};
 }
 
 std::optional<SiblingFile> FakeHost::findSibling(const std::string& path,

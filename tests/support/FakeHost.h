@@ -56,9 +56,12 @@ class FakeHost : public Host {
     }
     std::vector<StoredCopy> recoveryCopies() override { return {copies.rbegin(), copies.rend()}; }
     void holdRecovery(const std::string&) override {}
-    std::optional<std::string> writeRecovery(const std::string& name,
-                                             std::string_view bytes) override {
+    std::optional<std::string> writeRecovery(const std::string& name, std::string_view bytes,
+                                             bool ours) override {
         if (!writeError) {
+            for (StoredCopy& kept : copies) {
+                kept.name += kept.name == name && !ours ? "-" + std::to_string(copies.size()) : "";
+            }
             removeRecovery(name);
             copies.push_back({name, std::string(bytes)});
         }

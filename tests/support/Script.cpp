@@ -397,9 +397,12 @@ void Player::command(const std::string& line) {
     }
     check(afterAction(roster, asLoaded, dialog));
     if (!dialog && roster.loaded && copyTrusted && !ended) {
+        // A copy kept for later stands under the team's name until the session writes its own.
         const auto copy = std::ranges::find(host.copies, copyName(session.team), &StoredCopy::name);
         check(recovery(roster, session.ordersAtLoad,
-                       copy == host.copies.end() ? std::nullopt : std::optional(copy->bytes)));
+                       copy == host.copies.end() || session.recoveryKept.empty()
+                           ? std::nullopt
+                           : std::optional(copy->bytes)));
     }
 }
 
