@@ -21,6 +21,10 @@ class History {
     /// Puts `roster` forward over the step last undone; false when there is none.
     bool redo(Roster& roster);
 
+    /// Whether an undo, or a redo, has a step to go over.
+    bool canUndo() const { return !back_.empty(); }
+    bool canRedo() const { return !ahead_.empty(); }
+
   private:
     std::deque<Roster> back_;   // the nearest last
     std::deque<Roster> ahead_;  // the nearest last

@@ -22,13 +22,7 @@ const RosterRow& currentRow(const Roster& roster) {
 
 // The sum of one row field over every row but the current one.
 long long othersSum(const Roster& roster, std::string RosterRow::*field) {
-    long long sum = 0;
-    for (int j = 0; j < kRows; ++j) {
-        if (j != roster.currentRow) {
-            sum += valueOf(roster.rows[static_cast<std::size_t>(j)].*field);
-        }
-    }
-    return sum;
+    return rowsSum(roster, field) - valueOf(currentRow(roster).*field);
 }
 
 long long riderPE(const OrdersDialog& dialog) {

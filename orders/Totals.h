@@ -5,6 +5,9 @@
 
 namespace rdo {
 
+/// The sum of one row field over all 15 rows, a text that is not a number counting 0.
+long long rowsSum(const Roster& roster, std::string RosterRow::*field);
+
 /// Rebuilds `cptsel` and the five totals from all 15 rows.
 void recomputeTotals(Roster& roster);
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <numeric>
+#include <sstream>
 #include <variant>
 
 #include "actions/TakeUp.h"
@@ -11,6 +12,7 @@
 #include "orderfile/RecoveryCopy.h"
 #include "orderfile/SavedOrders.h"
 #include "orders/Limits.h"
+#include "plan/RacePlan.h"
 
 namespace rdo::test {
 namespace {
@@ -33,6 +35,40 @@ long long sum(const Roster& roster, std::string RosterRow::*field, int skip = -1
     return total;
 }
 
+// The race plan shows the orders the orders file carries for its selected riders, and no others.
+std::string planAsFile(const Roster& roster) {
+    const RacePlan plan = racePlan(roster);
+    std::size_t line = 0;
+    bool same = true;
+    for (std::size_t i = 0; i < roster.rows.size(); ++i) {
+        std::vector<std::string> values;  // key, name (its commas too), then 26 values
+        std::istringstream in(roster.rows[i].inUse ? ordersLine(roster.rows[i]) : "");
+        for (std::string value; std::getline(in, value, ',');) {
+            values.push_back(value);
+        }
+        if (values.size() < 28 || values[values.size() - 26] != "1") {
+            continue;
+        }
+        const auto at = values.end() - 26;  // selected, PM, PT, PL, PA, ten works, ten PE, doping
+        const PlanLine* shown = line < plan.lines.size() ? &plan.lines[line++] : nullptr;
+        same = same && shown && shown->row == static_cast<int>(i) &&
+               shown->cells.size() == plan.captions.size();
+        for (int k = 0; same && k < kSectors; ++k) {
+            const long long pe = valueOf(at[15 + k]);
+            const std::string work = at[5 + k] == "1" ? "T" : "",
+                              cell = work + (work.empty() || !pe ? "" : " ") +
+                                     (pe ? std::to_string(pe) : "");
+            same = k < plan.sectors ? shown->cells[static_cast<std::size_t>(1 + k)].text == cell
+                                    : cell.empty();
+        }
+        for (int p = 0; same && p < 4; ++p) {
+            same = shown->cells[static_cast<std::size_t>(1 + plan.sectors + p)].text == at[1 + p];
+        }
+    }
+    same = same && plan.lines.size() == std::max<std::size_t>(line, 1) + 2;
+    return unless(same, "the race plan shows other orders than the orders file");
+}
+
 }  // namespace
 
 std::string afterAction(const Roster& roster, const Roster& asLoaded, const OrdersDialog* open) {
@@ -48,6 +84,7 @@ std::string afterAction(const Roster& roster, const Roster& asLoaded, const Orde
     if (!roster.loaded) {
         return broken;
     }
+    broken += planAsFile(roster);
     const std::string bytes = ordersFileBytes(roster);
     // A team the game never wrote (a fuzzed one) may give a file its reader refuses, which the
     // sessions of refusals cover; a file it reads must read back the same.

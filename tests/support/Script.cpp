@@ -11,6 +11,7 @@
 #include "model/Numbers.h"
 #include "orderfile/OrdersFile.h"
 #include "orders/Limits.h"
+#include "plan/RacePlan.h"
 #include "tests/support/FakeHost.h"
 #include "tests/support/Promises.h"
 
@@ -61,6 +62,16 @@ std::string unescaped(std::string text) {
 // A file of the source tree, never one above it (a fuzzed script could name a device).
 std::string treeFile(const std::string& path) {
     return sourceFile(path.find("..") == path.npos ? path : throw std::invalid_argument("outside"));
+}
+
+// Line `k` of the race plan as copied, its tabs as "|".
+std::string planLine(const Roster& roster, int k) {
+    std::istringstream lines(planText(racePlan(roster)));
+    std::string line;
+    for (int i = 0; i <= k && std::getline(lines, line); ++i) {
+    }
+    std::ranges::replace(line, '\t', '|');
+    return line;
 }
 
 // `text` cut at its first space.
@@ -198,6 +209,7 @@ struct Player {
                : w.field == "line" ? ordersLine(roster.rows.at(w.k))
                : w.field == "team"
                    ? roster.cEquipe + '|' + roster.PE + '|' + roster.PM + '|' + roster.K
+               : w.field == "plan"    ? planLine(roster, w.k)
                : w.field == "cptsel"  ? roster.cptsel
                : w.field == "dialogs" ? std::to_string(host.dialogsShown)
                : w.field == "copies"  ? std::to_string(host.copies.size())
@@ -348,7 +360,8 @@ const Command kCommands[] = {
          p.host.files[w.name] == treeFile(w.rest) ? void() : p.fail(w.name + " is not " + w.rest);
      }},
     // expect NAME VALUE: in a dialog a list (cbPE_3, cbdope), a work box (Check1_3), sectorCount;
-    // else row_ROW (a row as shown), line_ROW (its orders line), team (cEquipe|PE|PM|K), cptsel,
+    // else row_ROW (a row as shown), line_ROW (its orders line), plan_LINE (a line of the race plan
+    // as copied, "|" between values), team (cEquipe|PE|PM|K), cptsel,
     // dialogs (shown), copies (recovery copies kept) or ended (the program has ended)
     {"expect", Command::Anywhere, false,
      [](Player& p, const Words& w) {

@@ -6,16 +6,21 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QShortcut>
+#include <functional>
+#include <tuple>
 
 #include "actions/Closing.h"
 #include "actions/MainActions.h"
 #include "actions/Recovery.h"
+#include "plan/RacePlan.h"
 #include "widgets/guide/CyclistsPicture.h"
 #include "widgets/guide/RiderNameField.h"
 #include "widgets/kit/Kit.h"
 #include "widgets/kit/PickList.h"
+#include "widgets/plan/PlanWindow.h"
 
 namespace rdo {
 namespace {
@@ -33,6 +38,7 @@ QLabel* styledCaption(QWidget* parent, const QString& name, const QString& capti
 QLineEdit* setUpField(QLineEdit* field, const QString& name, const QRect& rect, TextStyle style,
                       const QString& accessibleName) {
     place(field, name, rect, accessibleName);
+    field->setContextMenuPolicy(Qt::NoContextMenu);  // the window's own menu, not the field's
     field->setReadOnly(true);
     applyTextStyle(field, style);
     return field;
@@ -89,6 +95,7 @@ void Guide::buildHeaderBand() {
     QPalette palette = sectors_->palette();
     palette.setColor(QPalette::Base, QApplication::palette(sectors_).color(QPalette::Base));
     sectors_->setPalette(palette);
+    sectors_->lineEdit()->setContextMenuPolicy(Qt::NoContextMenu);
     teamControls_.push_back(sectors_);
     connect(sectors_, &PickList::picked, this, &Guide::sectorsPicked);
     connect(sectors_, &PickList::typed, this,
@@ -197,12 +204,62 @@ void Guide::buildStepKeys() {
     for (const auto& [key, step] : keys) {
         auto* shortcut = new QShortcut(QKeySequence(text(key)), this);
         shortcut->setObjectName(text(key));
-        connect(shortcut, &QShortcut::activated, this, [this, step] {
-            if (step(session_, host_)) {
-                refresh();
-            }
+        connect(shortcut, &QShortcut::activated, this, [this, step] { stepClicked(step); });
+    }
+    auto* plan = new QShortcut(QKeySequence(Qt::Key_F2), this);
+    plan->setObjectName(QStringLiteral("F2"));
+    connect(plan, &QShortcut::activated, this, &Guide::togglePlan);
+    // Where the system sends no menu event for these keys, they open the menu at the focus.
+    for (const QKeySequence& key :
+         {QKeySequence(Qt::SHIFT | Qt::Key_F10), QKeySequence(Qt::Key_Menu)}) {
+        connect(new QShortcut(key, this), &QShortcut::activated, this, [this] {
+            QWidget* at = focusWidget() ? focusWidget() : this;
+            QContextMenuEvent menu(QContextMenuEvent::Keyboard, at->rect().center(),
+                                   at->mapToGlobal(at->rect().center()));
+            contextMenuEvent(&menu);
         });
     }
+}
+
+void Guide::contextMenuEvent(QContextMenuEvent* event) {
+    const bool loaded = session_.roster.loaded;
+    const std::tuple<const char*, bool, std::function<void()>> entries[] = {
+        {"Ouvrir une équipe…\tCtrl+O", !loaded, [this] { openTeamClicked(); }},
+        {"Enregistrer les ordres…\tCtrl+S", loaded, [this] { saveClicked(); }},
+        {"Annuler\tCtrl+Z", session_.history.canUndo(), [this] { stepClicked(undoStep); }},
+        {"Rétablir\tCtrl+Y", session_.history.canRedo(), [this] { stepClicked(redoStep); }},
+        {"Plan de course\tF2", loaded, [this] { togglePlan(); }},
+    };
+    QMenu menu(this);
+    menu.setObjectName(QStringLiteral("menu"));
+    for (const auto& [caption, enabled, act] : entries) {
+        QAction* action = menu.addAction(text(caption));
+        action->setEnabled(enabled);
+        connect(action, &QAction::triggered, this, act);
+    }
+    menu.exec(event->globalPos());
+}
+
+void Guide::stepClicked(bool (*step)(Session&, Host&)) {
+    if (step(session_, host_)) {
+        refresh();
+    }
+}
+
+void Guide::togglePlan() {
+    if (plan_ && plan_->isVisible()) {
+        plan_->hide();
+        return;
+    }
+    if (!session_.roster.loaded) {
+        return;
+    }
+    if (!plan_) {
+        plan_ = new PlanWindow(this);
+        connect(plan_, &PlanWindow::ordersRequested, this, &Guide::riderDoubleClicked);
+    }
+    plan_->showPlan(racePlan(session_.roster));
+    plan_->open();
 }
 
 void Guide::refresh() {
@@ -262,6 +319,9 @@ void Guide::refresh() {
             showIf(controls.orders[c], row.ordersVisible);
             showText(controls.orders[c], row.*kOrderColumns[c].text);
         }
+    }
+    if (plan_ && plan_->isVisible()) {
+        plan_->showPlan(racePlan(session_.roster));
     }
 }
 

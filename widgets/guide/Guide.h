@@ -18,6 +18,7 @@ namespace rdo {
 
 class Host;
 class PickList;
+class PlanWindow;
 
 class Guide : public QWidget {
     Q_OBJECT
@@ -38,6 +39,8 @@ class Guide : public QWidget {
 
   protected:
     bool event(QEvent* event) override;
+    /// The right mouse button, the menu key and Shift+F10: a menu naming every key of the window.
+    void contextMenuEvent(QContextMenuEvent* event) override;
     /// Title bar, Alt+F4, the system's close command: asks before losing orders.
     void closeEvent(QCloseEvent* event) override;
 
@@ -54,7 +57,10 @@ class Guide : public QWidget {
     void buildRow(int row, QWidget* ordersFrame);
     void buildButtons();
     void buildStepKeys();
+    void togglePlan();
 
+    /// Ctrl+Z or Ctrl+Y: `step` over the history.
+    void stepClicked(bool (*step)(Session&, Host&));
     void openTeamClicked();
     void showLoaded(bool loaded);
     void saveClicked();
@@ -72,6 +78,8 @@ class Guide : public QWidget {
     PickList* sectors_ = nullptr;
     QPushButton* btOpen_ = nullptr;
     QPushButton* btSave_ = nullptr;
+    /// Built at its first opening: the program starts as quickly without it.
+    PlanWindow* plan_ = nullptr;
     /// The orders file is written: the window closes without a question.
     bool ordersWritten_ = false;
 };

@@ -1,0 +1,179 @@
+#include "widgets/plan/PlanWindow.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QScreen>
+#include <QShortcut>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "widgets/kit/Kit.h"
+
+namespace rdo {
+namespace {
+
+QString qText(const std::string& utf8) {
+    return QString::fromStdString(utf8);
+}
+
+// Sets the item's text and spoken name where they differ, creating it at first.
+void showCell(QTableWidget* table, int line, int column, const PlanCell& cell) {
+    QTableWidgetItem* item = table->item(line, column);
+    if (!item) {
+        item = new QTableWidgetItem;
+        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+        item->setTextAlignment(column == 0 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter);
+        table->setItem(line, column, item);
+    }
+    const QString text = qText(cell.text), spoken = qText(cell.spoken);
+    if (item->text() != text) {
+        item->setText(text);
+    }
+    if (item->data(Qt::AccessibleTextRole).toString() != spoken) {
+        item->setData(Qt::AccessibleTextRole, spoken);
+    }
+}
+
+}  // namespace
+
+PlanWindow::PlanWindow(QWidget* mainWindow) : QWidget(mainWindow, Qt::Window) {
+    setObjectName(QStringLiteral("PlanDeCourse"));
+    setFont(sansSerif(8.25));
+    setColor(this, QPalette::Window, kPaleBlue);
+
+    table_ = new QTableWidget(this);
+    table_->setObjectName(QStringLiteral("plan"));
+    table_->setAccessibleName(QStringLiteral("Plan de course"));
+    setColor(table_, QPalette::Base, kPaleBlue);
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table_->setSelectionMode(QAbstractItemView::SingleSelection);
+    table_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    table_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    table_->verticalHeader()->hide();
+    table_->verticalHeader()->setDefaultSectionSize(20);
+    table_->horizontalHeader()->setFont(sansSerif(8.25, true));
+    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    table_->installEventFilter(this);
+    connect(table_, &QTableWidget::cellDoubleClicked, this,
+            [this](int line, int) { lineChosen(line); });
+
+    auto* totals = new QHBoxLayout;
+    totals->setSpacing(24);
+    for (std::size_t i = 0; i < totals_.size(); ++i) {
+        totals_[i] = new QLabel(this);
+        totals_[i]->setObjectName(elementName("total", static_cast<int>(i)));
+        totals_[i]->setFont(sansSerif(9.75, true));
+        totals->addWidget(totals_[i]);
+    }
+    totals->addStretch();
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(8, 8, 8, 8);
+    layout->addWidget(table_);
+    layout->addLayout(totals);
+
+    // F2 opens and closes the plan from either window; Escape closes it as any small window.
+    for (const QKeySequence& key : {QKeySequence(Qt::Key_F2), QKeySequence(Qt::Key_Escape)}) {
+        connect(new QShortcut(key, this), &QShortcut::activated, this, &QWidget::hide);
+    }
+}
+
+void PlanWindow::showPlan(const RacePlan& plan) {
+    if (plan == shown_) {
+        return;
+    }
+    const bool reshaped =
+        plan.captions != shown_.captions || plan.lines.size() != shown_.lines.size();
+    setWindowTitle(qText(plan.title));
+    if (plan.captions != shown_.captions) {
+        table_->setColumnCount(static_cast<int>(plan.captions.size()));
+        for (std::size_t c = 0; c < plan.captions.size(); ++c) {
+            auto* header = new QTableWidgetItem(qText(plan.captions[c].text));
+            header->setData(Qt::AccessibleTextRole, qText(plan.captions[c].spoken));
+            table_->setHorizontalHeaderItem(static_cast<int>(c), header);
+        }
+    }
+    table_->setRowCount(static_cast<int>(plan.lines.size()));
+    table_->clearSpans();
+    for (std::size_t l = 0; l < plan.lines.size(); ++l) {
+        const auto& cells = plan.lines[l].cells;
+        for (std::size_t c = 0; c < plan.captions.size(); ++c) {
+            showCell(table_, static_cast<int>(l), static_cast<int>(c),
+                     c < cells.size() ? cells[c] : PlanCell{});
+        }
+        if (cells.size() == 1) {  // a note across the whole line
+            table_->setSpan(static_cast<int>(l), 0, 1, table_->columnCount());
+        }
+    }
+    for (std::size_t i = 0; i < totals_.size(); ++i) {
+        totals_[i]->setText(qText(plan.totals[i].text));
+        totals_[i]->setAccessibleName(qText(plan.totals[i].spoken));
+    }
+    shown_ = plan;
+    if (reshaped) {
+        fitToTable();
+    }
+}
+
+void PlanWindow::fitToTable() {
+    table_->resizeColumnsToContents();
+    QHeaderView* header = table_->horizontalHeader();
+    for (int c = 1; c < table_->columnCount(); ++c) {
+        table_->setColumnWidth(c, std::max(table_->columnWidth(c), 36));
+    }
+    if (shown_.lines.front().row < 0) {  // the note alone does not widen the riders' column
+        table_->setColumnWidth(0, std::max(header->sectionSizeHint(0), 120));
+    }
+    const int frame = 2 * table_->frameWidth();
+    table_->setFixedSize(header->length() + frame,
+                         header->height() + table_->verticalHeader()->length() + frame);
+    setFixedSize(sizeHint());
+}
+
+void PlanWindow::open() {
+    if (!placed_) {
+        // Beside the main window, on its right where the screen has room, else on its left.
+        const QRect main = parentWidget()->frameGeometry();
+        const QRect screen = parentWidget()->screen()->availableGeometry();
+        const int gap = 8;
+        int left = main.right() + gap;
+        if (left + width() > screen.right() && main.left() - gap - width() >= screen.left()) {
+            left = main.left() - gap - width();
+        }
+        move(std::clamp(left, screen.left(), std::max(screen.left(), screen.right() - width())),
+             main.top());
+        placed_ = true;
+    }
+    show();
+    raise();
+    activateWindow();
+}
+
+bool PlanWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == table_ && event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->matches(QKeySequence::Copy)) {
+            QGuiApplication::clipboard()->setText(qText(planText(shown_)));
+            return true;
+        }
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            lineChosen(table_->currentRow());
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void PlanWindow::lineChosen(int line) {
+    if (line >= 0 && static_cast<std::size_t>(line) < shown_.lines.size() &&
+        shown_.lines[static_cast<std::size_t>(line)].row >= 0) {
+        emit ordersRequested(shown_.lines[static_cast<std::size_t>(line)].row);
+    }
+}
+
+}  // namespace rdo
