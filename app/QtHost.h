@@ -50,6 +50,8 @@ class QtHost : public QObject, public Host {
 
     /// Keeps the recovery copies in `folder` instead of the user's data folder.
     void setRecoveryFolder(const QString& folder) { recoveryFolder_ = folder; }
+    /// Where the recovery copies stand: in the user's data folder, one named after the program.
+    QString recoveryFolder() const;
 
   signals:
     /// The logic has changed the session and a question or the orders dialog is
@@ -57,7 +59,6 @@ class QtHost : public QObject, public Host {
     void sessionChanged();
 
   private:
-    QString recoveryFolder() const;
     QString copyPath(const std::string& name) const;
     /// Holds the copy `name`; the reason, in French, when it cannot.
     std::optional<std::string> hold(const std::string& name);

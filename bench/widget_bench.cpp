@@ -56,7 +56,7 @@ double median(std::vector<double> values) {
 }
 
 struct Figures {
-    std::vector<double> show, build, load, openDialog, commit;
+    std::vector<double> show, build, load, openDialog, commit, openPlan, updatePlan;
 };
 
 // The fake host's files and dialogs, with the recovery copies written and synced on the disk.
@@ -129,6 +129,28 @@ void oneRun(const std::string& team, Figures& figures) {
         std::fprintf(stderr, "widget_bench: the orders were not committed and kept\n");
         std::exit(1);
     }
+
+    // The race plan, opened by F2, then brought up to date by an undo.
+    QApplication::setActiveWindow(guide.get());
+    timer.start();
+    QTest::keyClick(guide.get(), Qt::Key_F2);
+    auto* plan = guide->findChild<QWidget*>(QStringLiteral("PlanDeCourse"));
+    if (!plan || !plan->isVisible()) {
+        std::fprintf(stderr, "widget_bench: F2 did not open the race plan\n");
+        std::exit(1);
+    }
+    PaintWatch(plan).wait();
+    figures.openPlan.push_back(millisecondsSince(timer));
+    QApplication::setActiveWindow(guide.get());
+    PaintWatch updated(plan);
+    timer.start();
+    QTest::keyClick(guide.get(), Qt::Key_Z, Qt::ControlModifier);
+    updated.wait();
+    figures.updatePlan.push_back(millisecondsSince(timer));
+    if (guide->roster().cptsel != "0") {
+        std::fprintf(stderr, "widget_bench: the undo did not reach the plan\n");
+        std::exit(1);
+    }
 }
 
 }  // namespace
@@ -153,5 +175,8 @@ int main(int argc, char* argv[]) {
     std::printf("  orders dialog opened and painted    %7.2f ms\n",
                 rdo::median(figures.openDialog));
     std::printf("  commit, copy synced, until repainted %6.2f ms\n", rdo::median(figures.commit));
+    std::printf("  race plan opened by F2 and painted  %7.2f ms\n", rdo::median(figures.openPlan));
+    std::printf("  an undo shown in the plan, painted  %7.2f ms\n",
+                rdo::median(figures.updatePlan));
     return 0;
 }

@@ -71,10 +71,14 @@ TEST(QtHost, KeepsTheReplacedFileAsksBeforeLosingOrdersAndFindsAnyLetterCase) {
                                   backup.substr(backup.rfind('.'))));  // a folder
 }
 
-// A copy's folder is made when missing, named when it cannot be; a copy that another running
+// The copies stand in the program's own folder, named after it; the folder is made when missing,
+// named when it cannot be; a copy that another running
 // program holds is neither listed, written nor removed until that program ends, then kept beside
 // the copy of the program that outlived it, both offered, the newest first.
 TEST(QtHost, RecoveryCopiesOfOneRunningProgramEach) {
+    EXPECT_TRUE(
+        QtHost().recoveryFolder().endsWith(QString::fromUtf8("/Rédaction des Ordres/secours")))
+        << QtHost().recoveryFolder().toStdString();
     QTemporaryDir temp;
     auto one = std::make_unique<QtHost>();
     QtHost two;

@@ -1,7 +1,14 @@
 // Both windows' keys, focus, wiring, names for Orca, texts that fit; their look is the pictures'.
 #include <QAbstractItemView>
+#include <QAccessibleTableInterface>
+#include <QClipboard>
 #include <QFontDatabase>
+#include <QMenu>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTimer>
 
+#include "plan/RacePlan.h"
 #include "tests/support/WidgetTest.h"
 #include "widgets/guide/Guide.h"
 
@@ -17,6 +24,37 @@ class GuideTest : public test::WidgetTest {
         host.chooserAnswers.push_back("/t/e.cyc");
         QTest::mouseClick(control(guide, "btOpen"), Qt::LeftButton);
     }
+
+    // The menu a right click on `where` opens (or Shift+F10 when `where` is null): its entries, a
+    // greyed one after a "-", and `pick` chosen, if any.
+    std::string menu(QWidget* where, const QString& pick = {}) {
+        QStringList entries;
+        QTimer::singleShot(0, [&] {
+            auto* shown = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            for (QAction* action : shown ? shown->actions() : QList<QAction*>{}) {
+                entries << (action->isEnabled() ? "" : "-") + action->text();
+            }
+            const auto chosen = std::ranges::find_if(
+                entries, [&](const QString& entry) { return !pick.isEmpty() && entry == pick; });
+            if (shown) {
+                shown->close();
+                if (chosen != entries.end()) {
+                    shown->actions().at(chosen - entries.begin())->trigger();
+                }
+            }
+        });
+        QApplication::setActiveWindow(&guide);
+        if (where) {  // as the system sends it; a field passes it on to the window
+            QContextMenuEvent click(QContextMenuEvent::Mouse, {1, 1},
+                                    where->mapToGlobal(QPoint(1, 1)));
+            QApplication::sendEvent(where, &click);
+        } else {
+            QTest::keyClick(&guide, Qt::Key_F10, Qt::ShiftModifier);
+        }
+        return entries.join('|').toStdString();
+    }
+
+    QTableWidget* plan() const { return guide.findChild<QTableWidget*>("plan"); }
 
     Guide guide{host};
 };
@@ -39,8 +77,65 @@ TEST_F(GuideTest, NamesFocusAndTheKeysAndClicksThatOpenTheDialog) {
     EXPECT_EQ(opened, (std::vector<int>{2, 0}));
 }
 
-// Windows' own fonts (run on its platform, not offscreen): the fields' text is drawn from an outline
-// font at 11 px at 96 dpi, never from the bitmap MS Sans Serif, snapped to its own sizes.
+// The window's menu names its keys, greyed where they cannot act, over the fields too; F2 and the
+// menu open the race plan, kept true within each event, read cell by cell, copied whole; Enter
+// and a double-click on a line open the rider's dialog; F2 closes it from either window.
+TEST_F(GuideTest, MenuKeysAndTheRacePlan) {
+    const QString open = "Ouvrir une équipe…\tCtrl+O", save = "Enregistrer les ordres…\tCtrl+S",
+                  undo = "Annuler\tCtrl+Z", redo = "Rétablir\tCtrl+Y", f2 = "Plan de course\tF2";
+    EXPECT_EQ(
+        menu(&guide),
+        (QStringList{open, "-" + save, "-" + undo, "-" + redo, "-" + f2}).join('|').toStdString());
+    QTest::keyClick(&guide, Qt::Key_F2);
+    EXPECT_EQ(plan(), nullptr);  // nothing of it is built before a team
+    load();
+    EXPECT_EQ(menu(control(guide, "nom1_0"), f2),
+              (QStringList{"-" + open, save, "-" + undo, "-" + redo, f2}).join('|').toStdString());
+    ASSERT_TRUE(plan() && plan()->isVisible());
+    EXPECT_TRUE(plan()->window()->windowTitle().startsWith("Plan de course — "));
+    EXPECT_EQ(plan()->item(0, 0)->text(), "Aucun coureur n'est sélectionné pour cette course.");
+
+    std::vector<int> opened;
+    drive = [&](Ordres& ordres) {
+        opened.push_back(guide.roster().currentRow);
+        for (auto* button : ordres.findChildren<QPushButton*>()) {  // Enter in a list picks
+            EXPECT_FALSE(button->isDefault() || button->autoDefault())
+                << button->objectName().toStdString();
+        }
+        pickNext(ordres, "cbPE_1", opened.size() == 1 ? 3 : 0);
+        QTest::mouseClick(control(ordres, opened.size() < 3 ? "OKButton" : "CancelButton"),
+                          Qt::LeftButton);
+    };
+    QTest::mouseDClick(control(guide, "nom1_0"), Qt::LeftButton);
+    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(plan());
+    EXPECT_EQ(table->tableInterface()->cellAt(0, 2)->text(QAccessible::Name),
+              "Alpha 1, secteur 2 : 3 PE");
+    EXPECT_EQ(plan()->item(0, 2)->text(), "3");
+    QApplication::setActiveWindow(plan()->window());
+    QTest::keySequence(plan(), QKeySequence::Copy);
+    EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(),
+              planText(racePlan(guide.roster())));
+
+    plan()->setCurrentCell(0, 0);
+    QTest::keyClick(plan(), Qt::Key_Return);  // the same orders: the plan stays
+    const QPoint third = plan()->visualRect(plan()->model()->index(0, 3)).center();
+    QTest::mouseClick(plan()->viewport(), Qt::LeftButton, {}, third);  // a view's double-click
+    QTest::mouseDClick(plan()->viewport(), Qt::LeftButton, {}, third);  // « Au repos »
+    EXPECT_EQ(opened, (std::vector<int>{0, 0, 0}));
+    EXPECT_EQ(plan()->item(0, 0)->text(), "Aucun coureur n'est sélectionné pour cette course.");
+    EXPECT_NE(menu(nullptr, undo).find('|' + undo.toStdString() + '|'), std::string::npos);
+    EXPECT_EQ(plan()->item(0, 2)->text(), "3");
+
+    QApplication::setActiveWindow(plan()->window());
+    QTest::keyClick(plan(), Qt::Key_F2);
+    EXPECT_FALSE(plan()->isVisible());
+    QApplication::setActiveWindow(&guide);
+    QTest::keyClick(&guide, Qt::Key_F2);
+    EXPECT_TRUE(plan()->isVisible());
+}
+
+// Windows' own fonts (run on its platform, not offscreen): the fields' text is drawn from an
+// outline font at 11 px at 96 dpi, never from the bitmap MS Sans Serif, snapped to its own sizes.
 TEST_F(GuideTest, FieldsInAnOutlineFontOnWindows) {
     if (QGuiApplication::platformName() != QStringLiteral("windows")) {
         GTEST_SKIP() << "Windows' font database only";
