@@ -65,7 +65,7 @@ PlanCell sectorCell(const std::string& rider, const SectorOrders& orders, int k)
 }
 
 PlanLine riderLine(const RosterRow& row, const RowSectors& sectorsOrders, int index, int sectors) {
-    const std::string& name = row.nom1;
+    const std::string& name = row.P1;
     PlanLine line{index, {{name, name}}};
     int worked = 0;
     for (int k = 0; k < kSectors; ++k) {

@@ -41,10 +41,21 @@ void expectPicture(QWidget& window, const QString& name) {
     }
 }
 
+// F2 in the main window, then the race plan it opens against its reference.
+void expectPlan(Guide& guide, const QString& name) {
+    QApplication::setActiveWindow(&guide);
+    QTest::keyClick(&guide, Qt::Key_F2);
+    auto* plan = guide.findChild<QWidget*>(QStringLiteral("PlanDeCourse"));
+    ASSERT_TRUE(plan && QTest::qWaitForWindowExposed(plan));
+    QApplication::setActiveWindow(plan);
+    expectPicture(*plan, name);
+}
+
 using Pictures = test::WidgetTest;
 
 // At start, the example team loaded, the dialogs of row 1 (amphetamines from the team file) and
-// row 8 (after an injured rider); ten sectors typed, row 0's dialog with orders, the main window.
+// row 8 (after an injured rider); ten sectors typed, row 0's dialog with orders, the main window,
+// the race plan.
 TEST_F(Pictures, LookAsTheirReference) {
     QApplication::setCursorFlashTime(0);  // a cursor that does not blink: one picture
     Guide guide(host);
@@ -72,6 +83,19 @@ TEST_F(Pictures, LookAsTheirReference) {
     QTest::mouseDClick(control(guide, "nom1_0"), Qt::LeftButton);
     QApplication::setActiveWindow(&guide);  // as once a dialog has closed
     expectPicture(guide, "orders");
+    expectPlan(guide, "plan-10-sectors");
+}
+
+// The race plan of four riders over two sectors, their orders taken back up at loading.
+TEST_F(Pictures, PlanLooksAsItsReference) {
+    Guide guide(host);
+    guide.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&guide));
+    host.files = {{"/t/equipe.cyc", test::sourceFile("examples/equipe-exemple.cyc")},
+                  {"/t/equipe.ord", test::sourceFile("tests/pictures/plan-exemple.ord")}};
+    host.answers = {Answer::Yes};
+    guide.openTeamFile("/t/equipe.cyc");
+    expectPlan(guide, "plan-2-sectors");
 }
 
 }  // namespace

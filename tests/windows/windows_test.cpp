@@ -109,7 +109,7 @@ TEST_F(GuideTest, MenuKeysAndTheRacePlan) {
     QTest::mouseDClick(control(guide, "nom1_0"), Qt::LeftButton);
     QAccessibleInterface* table = QAccessible::queryAccessibleInterface(plan());
     EXPECT_EQ(table->tableInterface()->cellAt(0, 2)->text(QAccessible::Name),
-              "Alpha 1, secteur 2 : 3 PE");
+              "Alpha, secteur 2 : 3 PE");
     EXPECT_EQ(plan()->item(0, 2)->text(), "3");
     QApplication::setActiveWindow(plan()->window());
     QTest::keySequence(plan(), QKeySequence::Copy);

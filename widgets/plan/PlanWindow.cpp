@@ -20,8 +20,8 @@ QString qText(const std::string& utf8) {
     return QString::fromStdString(utf8);
 }
 
-// Sets the item's text and spoken name where they differ, creating it at first.
-void showCell(QTableWidget* table, int line, int column, const PlanCell& cell) {
+// Sets the item's text, spoken name and weight where they differ, creating it at first.
+void showCell(QTableWidget* table, int line, int column, const PlanCell& cell, bool total) {
     QTableWidgetItem* item = table->item(line, column);
     if (!item) {
         item = new QTableWidgetItem;
@@ -35,6 +35,11 @@ void showCell(QTableWidget* table, int line, int column, const PlanCell& cell) {
     }
     if (item->data(Qt::AccessibleTextRole).toString() != spoken) {
         item->setData(Qt::AccessibleTextRole, spoken);
+    }
+    if (item->font().bold() != total) {
+        QFont font = table->font();
+        font.setBold(total);
+        item->setFont(font);
     }
 }
 
@@ -104,7 +109,8 @@ void PlanWindow::showPlan(const RacePlan& plan) {
         const auto& cells = plan.lines[l].cells;
         for (std::size_t c = 0; c < plan.captions.size(); ++c) {
             showCell(table_, static_cast<int>(l), static_cast<int>(c),
-                     c < cells.size() ? cells[c] : PlanCell{});
+                     c < cells.size() ? cells[c] : PlanCell{},
+                     plan.lines[l].row < 0 && cells.size() > 1);
         }
         if (cells.size() == 1) {  // a note across the whole line
             table_->setSpan(static_cast<int>(l), 0, 1, table_->columnCount());
