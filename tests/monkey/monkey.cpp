@@ -12,6 +12,7 @@
 #include "app/QtHost.h"
 #include "orderfile/OrdersFile.h"
 #include "orderfile/RecoveryCopy.h"
+#include "plan/RacePlan.h"
 #include "tests/support/FakeHost.h"
 #include "tests/support/Promises.h"
 #include "widgets/guide/Guide.h"
@@ -35,12 +36,14 @@ QList<T*> usable(const QWidget* window, const QString& pattern = {}) {
     return found;
 }
 
-// Keys and characters, with Shift, Ctrl or Alt one time in four: Ctrl+Z and Ctrl+Y undo and redo.
+// Keys and characters, with Shift, Ctrl or Alt one time in four: Ctrl+Z and Ctrl+Y undo and redo,
+// F2 opens and closes the race plan, the menu key the main window's menu.
 constexpr Qt::Key kKeys[] = {
     Qt::Key_Tab,   Qt::Key_Backtab,   Qt::Key_Return, Qt::Key_Escape, Qt::Key_Up,     Qt::Key_Down,
     Qt::Key_Left,  Qt::Key_Right,     Qt::Key_Home,   Qt::Key_End,    Qt::Key_F4,     Qt::Key_A,
     Qt::Key_Space, Qt::Key_Backspace, Qt::Key_Z,      Qt::Key_Y,      Qt::Key_Eacute, Qt::Key_Minus,
-    Qt::Key_Comma, Qt::Key_Period,    Qt::Key_0,      Qt::Key_1,      Qt::Key_5,      Qt::Key_9};
+    Qt::Key_Comma, Qt::Key_Period,    Qt::Key_0,      Qt::Key_1,      Qt::Key_5,      Qt::Key_9,
+    Qt::Key_F2,    Qt::Key_Menu};
 
 constexpr const char* kExample = RDO_SOURCE_DIR "/examples/equipe-exemple.cyc";
 
@@ -126,6 +129,19 @@ struct Monkey : QtHost {
             return;
         }
         std::string broken = closings + test::afterAction(roster, asLoaded, dialog);
+        const auto* plan = guide->findChild<QTableWidget*>(QStringLiteral("plan"));
+        if (!modal && plan && plan->isVisible()) {  // the plan open is the roster's, cell for cell
+            const RacePlan expected = racePlan(roster);
+            bool same = plan->rowCount() == static_cast<int>(expected.lines.size());
+            for (int l = 0; same && l < plan->rowCount(); ++l) {
+                const auto& cells = expected.lines[static_cast<std::size_t>(l)].cells;
+                for (std::size_t c = 0; same && c < cells.size(); ++c) {
+                    same =
+                        plan->item(l, static_cast<int>(c))->text().toStdString() == cells[c].text;
+                }
+            }
+            broken += same ? "" : "the race plan open shows other orders\n";
+        }
         if (!modal && roster.loaded) {
             const std::vector<StoredCopy> copies = recoveryCopies();
             broken += test::recovery(

@@ -79,7 +79,8 @@ TEST_F(GuideTest, NamesFocusAndTheKeysAndClicksThatOpenTheDialog) {
 
 // The window's menu names its keys, greyed where they cannot act, over the fields too; F2 and the
 // menu open the race plan, kept true within each event, read cell by cell, copied whole; Enter
-// and a double-click on a line open the rider's dialog; F2 closes it from either window.
+// and a double-click on a line open the rider's dialog; F2 closes it from either window, and so
+// does the end of the program.
 TEST_F(GuideTest, MenuKeysAndTheRacePlan) {
     const QString open = "Ouvrir une équipe…\tCtrl+O", save = "Enregistrer les ordres…\tCtrl+S",
                   undo = "Annuler\tCtrl+Z", redo = "Rétablir\tCtrl+Y", f2 = "Plan de course\tF2";
@@ -94,6 +95,10 @@ TEST_F(GuideTest, MenuKeysAndTheRacePlan) {
     ASSERT_TRUE(plan() && plan()->isVisible());
     EXPECT_TRUE(plan()->window()->windowTitle().startsWith("Plan de course — "));
     EXPECT_EQ(plan()->item(0, 0)->text(), "Aucun coureur n'est sélectionné pour cette course.");
+    auto* sectors = control<QComboBox>(guide, "sectors");
+    sectors->lineEdit()->selectAll();
+    QTest::keyClicks(sectors, "3");  // typed: the sectors the field shows, before any pick
+    EXPECT_EQ(plan()->columnCount(), 1 + 3 + 7);
 
     std::vector<int> opened;
     drive = [&](Ordres& ordres) {
@@ -119,7 +124,7 @@ TEST_F(GuideTest, MenuKeysAndTheRacePlan) {
     plan()->setCurrentCell(0, 0);
     QTest::keyClick(plan(), Qt::Key_Return);  // the same orders: the plan stays
     const QPoint third = plan()->visualRect(plan()->model()->index(0, 3)).center();
-    QTest::mouseClick(plan()->viewport(), Qt::LeftButton, {}, third);  // a view's double-click
+    QTest::mouseClick(plan()->viewport(), Qt::LeftButton, {}, third);   // a view's double-click
     QTest::mouseDClick(plan()->viewport(), Qt::LeftButton, {}, third);  // « Au repos »
     EXPECT_EQ(opened, (std::vector<int>{0, 0, 0}));
     EXPECT_EQ(plan()->item(0, 0)->text(), "Aucun coureur n'est sélectionné pour cette course.");
@@ -132,6 +137,8 @@ TEST_F(GuideTest, MenuKeysAndTheRacePlan) {
     QApplication::setActiveWindow(&guide);
     QTest::keyClick(&guide, Qt::Key_F2);
     EXPECT_TRUE(plan()->isVisible());
+    host.answers = {Answer::Discard};  // the program ends with its main window
+    EXPECT_TRUE(guide.close() && !plan()->isVisible());
 }
 
 // Windows' own fonts (run on its platform, not offscreen): the fields' text is drawn from an

@@ -71,6 +71,9 @@ bool Guide::event(QEvent* event) {
 void Guide::closeEvent(QCloseEvent* event) {
     if (ordersWritten_ || closeRequested(session_, host_)) {
         event->accept();
+        if (plan_) {  // the program ends with its main window
+            plan_->close();
+        }
     } else {
         event->ignore();
     }
@@ -98,8 +101,10 @@ void Guide::buildHeaderBand() {
     sectors_->lineEdit()->setContextMenuPolicy(Qt::NoContextMenu);
     teamControls_.push_back(sectors_);
     connect(sectors_, &PickList::picked, this, &Guide::sectorsPicked);
-    connect(sectors_, &PickList::typed, this,
-            [this](const QString& typed) { typeSectors(session_.roster, typed.toStdString()); });
+    connect(sectors_, &PickList::typed, this, [this](const QString& typed) {
+        typeSectors(session_.roster, typed.toStdString());
+        refreshPlan();  // its sector columns are those the field shows
+    });
 }
 
 void Guide::buildTotals() {
@@ -320,6 +325,10 @@ void Guide::refresh() {
             showText(controls.orders[c], row.*kOrderColumns[c].text);
         }
     }
+    refreshPlan();
+}
+
+void Guide::refreshPlan() {
     if (plan_ && plan_->isVisible()) {
         plan_->showPlan(racePlan(session_.roster));
     }

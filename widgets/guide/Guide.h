@@ -58,6 +58,8 @@ class Guide : public QWidget {
     void buildButtons();
     void buildStepKeys();
     void togglePlan();
+    /// The race plan, when open, shows the roster again.
+    void refreshPlan();
 
     /// Ctrl+Z or Ctrl+Y: `step` over the history.
     void stepClicked(bool (*step)(Session&, Host&));
