@@ -143,16 +143,23 @@ void PlanWindow::fitToTable() {
 
 void PlanWindow::open() {
     if (!placed_) {
-        // Beside the main window, on its right where the screen has room, else on its left.
+        // Beside the main window: on its right, its left, below or above it, the first side the
+        // screen has room on for the plan of a whole team; else over its right edge.
         const QRect main = parentWidget()->frameGeometry();
         const QRect screen = parentWidget()->screen()->availableGeometry();
+        QSize size = frameGeometry().size();  // as tall as the whole team would make it
+        size.rheight() += std::max(0, kRows + 2 - table_->rowCount()) *
+                          table_->verticalHeader()->defaultSectionSize();
         const int gap = 8;
-        int left = main.right() + gap;
-        if (left + width() > screen.right() && main.left() - gap - width() >= screen.left()) {
-            left = main.left() - gap - width();
-        }
-        move(std::clamp(left, screen.left(), std::max(screen.left(), screen.right() - width())),
-             main.top());
+        const QPoint sides[] = {{main.right() + gap, main.top()},
+                                {main.left() - gap - size.width(), main.top()},
+                                {main.left(), main.bottom() + gap},
+                                {main.left(), main.top() - gap - size.height()}};
+        const auto* side = std::ranges::find_if(
+            sides, [&](const QPoint& at) { return screen.contains(QRect(at, size)); });
+        move(side != std::end(sides)
+                 ? *side
+                 : QPoint(std::max(screen.left(), screen.right() - size.width()), main.top()));
         placed_ = true;
     }
     show();
