@@ -197,7 +197,7 @@ TEST_F(GuideTest, UndoAndRedoKeysStepOverTheDialogs) {
 }
 
 // A refused team leaves the start state; Ctrl+O and Ctrl+S act only while their button shows;
-// both windows readable; closing asks once orders are given (« Annuler » stays); exact file.
+// the three windows readable; closing asks once orders are given (« Annuler » stays); exact file.
 TEST_F(GuideTest, FromTheTeamFileToTheOrdersFile) {
     host.files["/t/equipe.cyc"] = test::sourceFile("examples/equipe-exemple.cyc");
     host.chooserAnswers = {"/t/equipe.cyc", "/t/equipe.ord", "/t/equipe.ord"};
@@ -221,6 +221,10 @@ TEST_F(GuideTest, FromTheTeamFileToTheOrdersFile) {
     QTest::mouseDClick(control(guide, "nom1_0"), Qt::LeftButton);
     EXPECT_EQ(guide.roster().sectors, "10");
     expectReadable(guide);
+    QApplication::setActiveWindow(&guide);  // as once the dialog has closed
+    QTest::keyClick(&guide, Qt::Key_F2);
+    ASSERT_TRUE(plan());
+    expectReadable(*plan()->window());
     EXPECT_FALSE(guide.close());
     host.writeError = "Disque plein";
     QTest::mouseClick(control(guide, "btSave"), Qt::LeftButton);

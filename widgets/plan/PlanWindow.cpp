@@ -52,7 +52,14 @@ PlanWindow::PlanWindow(QWidget* mainWindow) : QWidget(mainWindow, Qt::Window) {
 
     table_ = new QTableWidget(this);
     table_->setObjectName(QStringLiteral("plan"));
-    table_->setAccessibleName(QStringLiteral("Plan de course"));
+    // The table's parts are named too: a screen reader met on them says where it is.
+    for (QWidget* part : {static_cast<QWidget*>(table_), table_->viewport()}) {
+        part->setAccessibleName(QStringLiteral("Plan de course"));
+    }
+    for (QWidget* part : {static_cast<QWidget*>(table_->horizontalHeader()),
+                          table_->horizontalHeader()->viewport()}) {
+        part->setAccessibleName(QStringLiteral("Titres des colonnes du plan"));
+    }
     setColor(table_, QPalette::Base, kPaleBlue);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
