@@ -150,11 +150,11 @@ void PlanWindow::fitToTable() {
 
 void PlanWindow::open() {
     if (!placed_) {
-        // Beside the main window: on its right, its left, below or above it, the first side the
-        // screen has room on for the plan of a whole team; else over its right edge.
+        // Beside the main window, on its right, its left, below or above it: the first side where
+        // the plan of a whole team would cover the least of it, kept on the screen.
         const QRect main = parentWidget()->frameGeometry();
         const QRect screen = parentWidget()->screen()->availableGeometry();
-        QSize size = frameGeometry().size();  // as tall as the whole team would make it
+        QSize size = frameGeometry().size();
         size.rheight() += std::max(0, kRows + 2 - table_->rowCount()) *
                           table_->verticalHeader()->defaultSectionSize();
         const int gap = 8;
@@ -162,11 +162,20 @@ void PlanWindow::open() {
                                 {main.left() - gap - size.width(), main.top()},
                                 {main.left(), main.bottom() + gap},
                                 {main.left(), main.top() - gap - size.height()}};
-        const auto* side = std::ranges::find_if(
-            sides, [&](const QPoint& at) { return screen.contains(QRect(at, size)); });
-        move(side != std::end(sides)
-                 ? *side
-                 : QPoint(std::max(screen.left(), screen.right() - size.width()), main.top()));
+        long long least = -1;
+        for (QPoint at : sides) {
+            at.rx() = std::clamp(at.x(), screen.left(),
+                                 std::max(screen.left(), screen.right() + 1 - size.width()));
+            at.ry() = std::clamp(at.y(), screen.top(),
+                                 std::max(screen.top(), screen.bottom() + 1 - size.height()));
+            const QRect covered = QRect(at, size).intersected(main);
+            const long long area =
+                covered.isEmpty() ? 0LL : 1LL * covered.width() * covered.height();
+            if (least < 0 || area < least) {
+                least = area;
+                move(at);
+            }
+        }
         placed_ = true;
     }
     show();
