@@ -101,9 +101,9 @@ PlanLine sectorTotals(const std::array<RowSectors, kRows>& rows, const RacePlan&
             const SectorOrders& orders = sectors[static_cast<std::size_t>(k)];
             sum += work ? orders.works : orders.pe;
         }
+        const auto count = static_cast<std::size_t>(std::max(0LL, sum));
         const std::string what =
-            work ? plural(static_cast<std::size_t>(sum), "coureur") + " au travail"
-                 : std::to_string(sum) + " PE dépensés";
+            work ? plural(count, "coureur") + " au travail" : plural(count, "PE dépensé");
         line.cells.push_back(
             {std::to_string(sum), "Secteur " + std::to_string(k + 1) + " : " + what});
     }

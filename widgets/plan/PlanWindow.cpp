@@ -151,7 +151,9 @@ void PlanWindow::fitToTable() {
 void PlanWindow::open() {
     if (!placed_) {
         // Beside the main window, on its right, its left, below or above it: the first side where
-        // the plan of a whole team would cover the least of it, kept on the screen.
+        // the plan of a whole team would cover the least of it, kept on the screen. Over the main
+        // window from a side, it goes down to its foot, over the orders it shows again rather
+        // than over the team's header and « Nb de Secteurs ».
         const QRect main = parentWidget()->frameGeometry();
         const QRect screen = parentWidget()->screen()->availableGeometry();
         QSize size = frameGeometry().size();
@@ -162,13 +164,19 @@ void PlanWindow::open() {
                                 {main.left() - gap - size.width(), main.top()},
                                 {main.left(), main.bottom() + gap},
                                 {main.left(), main.top() - gap - size.height()}};
+        const auto onScreen = [&](QPoint at) {
+            return QPoint(std::clamp(at.x(), screen.left(),
+                                     std::max(screen.left(), screen.right() + 1 - size.width())),
+                          std::clamp(at.y(), screen.top(),
+                                     std::max(screen.top(), screen.bottom() + 1 - size.height())));
+        };
         long long least = -1;
-        for (QPoint at : sides) {
-            at.rx() = std::clamp(at.x(), screen.left(),
-                                 std::max(screen.left(), screen.right() + 1 - size.width()));
-            at.ry() = std::clamp(at.y(), screen.top(),
-                                 std::max(screen.top(), screen.bottom() + 1 - size.height()));
+        for (std::size_t side = 0; side < std::size(sides); ++side) {
+            QPoint at = onScreen(sides[side]);
             const QRect covered = QRect(at, size).intersected(main);
+            if (side < 2 && !covered.isEmpty()) {
+                at = onScreen({at.x(), main.bottom() + 1 - size.height()});
+            }
             const long long area =
                 covered.isEmpty() ? 0LL : 1LL * covered.width() * covered.height();
             if (least < 0 || area < least) {
