@@ -20,8 +20,9 @@ QString qText(const std::string& utf8) {
     return QString::fromStdString(utf8);
 }
 
-// Sets the item's text, spoken name and weight where they differ, creating it at first.
-void showCell(QTableWidget* table, int line, int column, const PlanCell& cell, bool total) {
+// Sets the item's text, spoken name and weight where they differ, creating it at first; returns
+// whether its width may have changed.
+bool showCell(QTableWidget* table, int line, int column, const PlanCell& cell, bool total) {
     QTableWidgetItem* item = table->item(line, column);
     if (!item) {
         item = new QTableWidgetItem;
@@ -30,6 +31,7 @@ void showCell(QTableWidget* table, int line, int column, const PlanCell& cell, b
         table->setItem(line, column, item);
     }
     const QString text = qText(cell.text), spoken = qText(cell.spoken);
+    const bool widened = item->text() != text || item->font().bold() != total;
     if (item->text() != text) {
         item->setText(text);
     }
@@ -41,6 +43,7 @@ void showCell(QTableWidget* table, int line, int column, const PlanCell& cell, b
         font.setBold(total);
         item->setFont(font);
     }
+    return widened;
 }
 
 }  // namespace
@@ -99,9 +102,10 @@ void PlanWindow::showPlan(const RacePlan& plan) {
     if (plan == shown_) {
         return;
     }
-    const bool reshaped =
-        plan.captions != shown_.captions || plan.lines.size() != shown_.lines.size();
     setWindowTitle(qText(plan.title));
+    // A column is fitted again when a text in it changed; all of them when lines come or go.
+    std::vector<bool> changed(plan.captions.size(), plan.captions != shown_.captions ||
+                                                        plan.lines.size() != shown_.lines.size());
     if (plan.captions != shown_.captions) {
         table_->setColumnCount(static_cast<int>(plan.captions.size()));
         for (std::size_t c = 0; c < plan.captions.size(); ++c) {
@@ -115,9 +119,10 @@ void PlanWindow::showPlan(const RacePlan& plan) {
     for (std::size_t l = 0; l < plan.lines.size(); ++l) {
         const auto& cells = plan.lines[l].cells;
         for (std::size_t c = 0; c < plan.captions.size(); ++c) {
-            showCell(table_, static_cast<int>(l), static_cast<int>(c),
-                     c < cells.size() ? cells[c] : PlanCell{},
-                     plan.lines[l].row < 0 && cells.size() > 1);
+            changed[c] = showCell(table_, static_cast<int>(l), static_cast<int>(c),
+                                  c < cells.size() ? cells[c] : PlanCell{},
+                                  plan.lines[l].row < 0 && cells.size() > 1) ||
+                         changed[c];
         }
         if (cells.size() == 1) {  // a note across the whole line
             table_->setSpan(static_cast<int>(l), 0, 1, table_->columnCount());
@@ -128,13 +133,15 @@ void PlanWindow::showPlan(const RacePlan& plan) {
         totals_[i]->setAccessibleName(qText(plan.totals[i].spoken));
     }
     shown_ = plan;
-    if (reshaped) {
-        fitToTable();
-    }
+    fitToTable(changed);
 }
 
-void PlanWindow::fitToTable() {
-    table_->resizeColumnsToContents();
+void PlanWindow::fitToTable(const std::vector<bool>& changed) {
+    for (std::size_t c = 0; c < changed.size(); ++c) {
+        if (changed[c]) {
+            table_->resizeColumnToContents(static_cast<int>(c));
+        }
+    }
     QHeaderView* header = table_->horizontalHeader();
     for (int c = 1; c < table_->columnCount(); ++c) {
         table_->setColumnWidth(c, std::max(table_->columnWidth(c), 36));

@@ -3,6 +3,7 @@
 
 #include <QWidget>
 #include <array>
+#include <vector>
 
 #include "plan/RacePlan.h"
 
@@ -32,7 +33,8 @@ class PlanWindow : public QWidget {
 
   private:
     void lineChosen(int line);
-    void fitToTable();
+    /// Fits the columns whose texts `changed`, then the window to the table.
+    void fitToTable(const std::vector<bool>& changed);
 
     QTableWidget* table_ = nullptr;
     std::array<QLabel*, 5> totals_{};
