@@ -158,9 +158,9 @@ void PlanWindow::fitToTable(const std::vector<bool>& changed) {
 void PlanWindow::open() {
     if (!placed_) {
         // Beside the main window, on its right, its left, below or above it: the first side where
-        // the plan of a whole team would cover the least of it, kept on the screen. Over the main
-        // window from a side, it goes down to its foot, over the orders it shows again rather
-        // than over the team's header and « Nb de Secteurs ».
+        // the plan of a whole team would cover clearly less of it than those before, kept on the
+        // screen. Over the main window from a side, it goes down to its foot, over the orders it
+        // shows again rather than over the team's header and « Nb de Secteurs ».
         const QRect main = parentWidget()->frameGeometry();
         const QRect screen = parentWidget()->screen()->availableGeometry();
         QSize size = frameGeometry().size();
@@ -186,7 +186,7 @@ void PlanWindow::open() {
             }
             const long long area =
                 covered.isEmpty() ? 0LL : 1LL * covered.width() * covered.height();
-            if (least < 0 || area < least) {
+            if (least < 0 || area * 10 < least * 9) {  // a side a little better is no better
                 least = area;
                 move(at);
             }
