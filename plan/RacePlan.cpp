@@ -51,17 +51,13 @@ int sectorsShown(const Roster& roster, const std::array<RowSectors, kRows>& rows
     return shown;
 }
 
-std::string sectorName(int k) {
-    return "secteur " + std::to_string(k + 1);
-}
-
 PlanCell sectorCell(const std::string& rider, const SectorOrders& orders, int k) {
     const std::string pe = orders.pe != 0 ? std::to_string(orders.pe) : "";
     const std::string shown = orders.works ? (pe.empty() ? "T" : "T " + pe) : pe;
     const std::string said = orders.works ? (pe.empty() ? "travail" : "travail, " + pe + " PE")
                              : pe.empty() ? "ni travail ni PE"
                                           : pe + " PE";
-    return {shown, rider + ", " + sectorName(k) + " : " + said};
+    return {shown, rider + ", secteur " + std::to_string(k + 1) + " : " + said};
 }
 
 PlanLine riderLine(const RosterRow& row, const RowSectors& sectorsOrders, int index, int sectors) {
@@ -105,7 +101,8 @@ PlanLine sectorTotals(const std::array<RowSectors, kRows>& rows, const RacePlan&
         const std::string what =
             work ? plural(count, "coureur") + " au travail" : plural(count, "PE dépensé");
         line.cells.push_back(
-            {std::to_string(sum), "Secteur " + std::to_string(k + 1) + " : " + what});
+            {std::to_string(sum),
+             plan.captions[static_cast<std::size_t>(1 + k)].spoken + " : " + what});
     }
     line.cells.resize(plan.captions.size());
     return line;
